@@ -1,0 +1,87 @@
+#include "app/app_context.h"
+
+#include "core/dates.h"
+#include "core/text_file.h"
+#include "navigation/backdrop_screen.h"
+#include "navigation/exit_window_screen.h"
+#include "navigation/main_menu_screen.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+
+namespace vimo {
+
+namespace {
+
+void show_plain_message(const StartupMessage& message) {
+    QMessageBox box(message.warning ? QMessageBox::Warning : QMessageBox::Critical,
+                    QGuiApplication::applicationDisplayName(),
+                    QString::fromStdString(message.text), QMessageBox::Ok);
+    if (!message.detail.empty()) box.setInformativeText(QString::fromStdString(message.detail));
+    box.exec();
+}
+
+QSize display_size() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->size() : QSize();
+}
+
+} // namespace
+
+AppContext::AppContext() = default;
+AppContext::~AppContext() = default;
+
+void AppContext::create_screens() {
+    // The main window comes first; the configuration already ran on its behalf.
+    m_exit_window = std::make_unique<TForm24>(m_state);
+    m_main_form = std::make_unique<TMainForm>(m_state, *m_exit_window);
+    m_backdrop = std::make_unique<TPodkladForm>();
+}
+
+void AppContext::load_language_resources() {
+    m_main_form->reload_background();
+    load_language_tables(m_state);
+}
+
+int AppContext::start(const std::string& program_folder,
+                      const std::vector<std::string>& arguments) {
+    const CourseRootChoice root = find_course_root(program_folder, arguments);
+    if (root.failure) {
+        show_plain_message(*root.failure);
+        return 1;
+    }
+
+    Configuration configuration = configure(root.root);
+    m_state.config = configuration.config;
+    for (const StartupMessage& message : configuration.messages) show_plain_message(message);
+    if (configuration.stop == StartupStop::exit_now) return 1;
+    apply_fixed_number_format();
+
+    create_screens();
+    set_interface_language(m_state.config, startup_language(m_state.config));
+    try {
+        load_language_resources();
+    } catch (const std::runtime_error& error) {
+        // A missing or malformed interface file: the screens would have no wording.
+        show_plain_message({error.what(), {}, false});
+        return 1;
+    }
+
+    const QSize display = display_size();
+    if (!display_is_sufficient(display.width(), display.height())) {
+        show_plain_message({display_too_small_message, {}, false});
+        return 1;
+    }
+
+    m_backdrop->show_over_desktop();
+    decide_network_mode(m_state.config);
+
+    if (configuration.stop == StartupStop::terminate) return 1;
+    m_main_form->show();
+    m_main_form->raise();
+    m_main_form->activateWindow();
+    return -1;
+}
+
+} // namespace vimo

@@ -1,0 +1,49 @@
+#pragma once
+// The program-wide context: the course state, the clock and random source the
+// engine receives, and every screen, created once at start-up and shown and hidden
+// until the process ends.
+
+#include "core/clock.h"
+#include "core/course_state.h"
+#include "core/random.h"
+#include "core/startup.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vimo {
+
+class TMainForm;
+class TForm24;
+class TPodkladForm;
+
+class AppContext {
+public:
+    AppContext();
+    ~AppContext();
+    AppContext(const AppContext&) = delete;
+    AppContext& operator=(const AppContext&) = delete;
+
+    // Start-up from the program's folder and its arguments up to the main window on
+    // screen. Returns the process status to end with at once, or -1 when the event
+    // loop should run.
+    int start(const std::string& program_folder, const std::vector<std::string>& arguments);
+
+    // Reloads everything that depends on the language folder.
+    void load_language_resources();
+
+    CourseState& state() { return m_state; }
+
+private:
+    void create_screens();
+
+    CourseState m_state;
+    SystemClock m_clock;
+    ClockSeededRandom m_random{m_clock};
+    std::unique_ptr<TForm24> m_exit_window;
+    std::unique_ptr<TMainForm> m_main_form;
+    std::unique_ptr<TPodkladForm> m_backdrop;
+};
+
+} // namespace vimo

@@ -1,0 +1,19 @@
+#include "app/app_context.h"
+
+#include <QApplication>
+
+#include <string>
+#include <vector>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("lexaro-vimo");
+    QApplication::setApplicationDisplayName(QString::fromUtf8("Lexaro Vimo - Rozumienie ze słuchu"));
+
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    vimo::AppContext context;
+    const int status =
+        context.start(QCoreApplication::applicationDirPath().toStdString(), arguments);
+    if (status >= 0) return status;
+    return QApplication::exec();
+}

@@ -1,0 +1,198 @@
+#include "core/uni.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstddef>
+#include <cstdint>
+
+namespace vimo {
+
+namespace {
+
+constexpr unsigned char kBlank = 32; // bytes up to this value count as blank when trimming
+
+unsigned char byte_at(std::string_view s, std::size_t i) {
+    return static_cast<unsigned char>(s[i]);
+}
+
+bool is_blank(char c) {
+    return static_cast<unsigned char>(c) <= kBlank;
+}
+
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The unit whose low byte is at i; the caller makes sure i + 1 is inside s.
+char16_t unit_at(std::string_view s, std::size_t i) {
+    return static_cast<char16_t>(byte_at(s, i) | (byte_at(s, i + 1) << 8));
+}
+
+// Byte offset (0-based) of unit k; positions below 1 mean the first unit.
+std::size_t unit_offset(int k) {
+    if (k < 1) return 0;
+    return 2 * (static_cast<std::size_t>(k) - 1);
+}
+
+// The bytes of units k .. k+n-1, cut at the end of s.
+std::string_view unit_range(std::string_view s, int k, int n) {
+    const std::size_t start = unit_offset(k);
+    if (n <= 0 || start >= s.size()) return {};
+    return s.substr(start, 2 * static_cast<std::size_t>(n));
+}
+
+std::string without_zero_bytes(std::string_view s) {
+    std::string result;
+    std::copy_if(s.begin(), s.end(), std::back_inserter(result), [](char c) { return c != 0; });
+    return result;
+}
+
+std::string_view trim_blank_bytes(std::string_view s) {
+    const auto first = std::find_if_not(s.begin(), s.end(), is_blank);
+    const auto last = std::find_if_not(s.rbegin(), s.rend(), is_blank).base();
+    if (first >= last) return {};
+    return s.substr(static_cast<std::size_t>(first - s.begin()),
+                    static_cast<std::size_t>(last - first));
+}
+
+bool is_punctuation(char16_t unit, int course_variant) {
+    switch (unit) {
+    case u'.':
+    case u',':
+    case u';':
+    case u':':
+    case u'!':
+    case u'?':
+    case u'\u00BF': // inverted question mark
+    case u'\u00A1': // inverted exclamation mark
+        return true;
+    case u'\'':
+        // Only the German course (variant 2) compares sentences without apostrophes.
+        return course_variant == 2;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+ConversionError::ConversionError(std::string text, const std::string& expected)
+    : std::runtime_error('"' + without_zero_bytes(text) + "\" is not " + expected),
+      m_text(without_zero_bytes(text)) {}
+
+UniString uni_widen(std::string_view s) {
+    UniString result;
+    result.reserve(2 * s.size());
+    for (const char c : s) {
+        result.push_back(c);
+        result.push_back('\0');
+    }
+    return result;
+}
+
+int uni_find(int k, std::string_view h, std::string_view n, bool widen) {
+    const UniString widened = widen ? uni_widen(n) : UniString();
+    const std::string_view needle = widen ? std::string_view(widened) : n;
+    const std::size_t start = unit_offset(k);
+    if (needle.empty() || start >= h.size()) return -1;
+    const std::size_t found = h.find(needle, start);
+    if (found == std::string_view::npos) return -1;
+    // Byte position c (1-based) gives unit c div 2 + 1: a match that starts on the high
+    // byte of a unit counts from the unit after it.
+    return static_cast<int>((found + 1) / 2 + 1);
+}
+
+void uni_insert(std::string_view x, UniString& t, int k) {
+    const std::size_t at = std::min(unit_offset(k), t.size());
+    t.insert(at, x);
+}
+
+std::string uni_narrow(std::string_view s, int k, int n) {
+    return without_zero_bytes(unit_range(s, k, n));
+}
+
+void uni_delete(UniString& t, int k, int m) {
+    // A bad position deletes nothing rather than some other part of the text.
+    if (k < 1 || m <= 0) return;
+    const std::size_t start = unit_offset(k);
+    if (start >= t.size()) return;
+    t.erase(start, static_cast<std::size_t>(m));
+}
+
+UniString uni_copy(std::string_view s, int k, int n) {
+    return UniString(unit_range(s, k, n));
+}
+
+UniString uni_trim(std::string_view s) {
+    UniString result(trim_blank_bytes(s));
+    result.push_back('\0');
+    return result;
+}
+
+UniString uni_field(int n, std::string_view s, char16_t c) {
+    UniString field;
+    int separators = 0;
+    std::size_t i = 0;
+    for (; i + 1 < s.size(); i += 2) {
+        if (unit_at(s, i) != c) {
+            field.append(s.substr(i, 2));
+            continue;
+        }
+        if (++separators == n) return field;
+        field.clear();
+    }
+    // A dangling odd byte stays with the last field.
+    if (i < s.size()) field.push_back(s[i]);
+    // Text after the last separator is a field of its own, as if a separator followed.
+    const bool ends_with_separator = i == s.size() && i >= 2 && unit_at(s, i - 2) == c;
+    if (!ends_with_separator && ++separators == n) return field;
+    return {};
+}
+
+int uni_digits_to_int(std::string_view s) {
+    std::int64_t value = 0;
+    bool any_digit = false;
+    for (const char c : s) {
+        if (!is_digit(c)) continue;
+        any_digit = true;
+        value = value * 10 + (c - '0');
+        if (value > INT_MAX) throw ConversionError(std::string(s), "a number that fits an int");
+    }
+    if (!any_digit) throw ConversionError(std::string(s));
+    return static_cast<int>(value);
+}
+
+UniString uni_blank_punctuation(std::string_view s, int course_variant) {
+    UniString result = uni_trim(s);
+    for (std::size_t i = 0; i + 1 < result.size(); i += 2) {
+        if (!is_punctuation(unit_at(result, i), course_variant)) continue;
+        result[i] = ' ';
+        result[i + 1] = '\0';
+    }
+    return result;
+}
+
+int pos_from(int k, std::string_view t, std::string_view p) {
+    if (p.empty() || t.empty() || k < 1 || static_cast<std::size_t>(k) > t.size()) return -1;
+    const std::size_t found = t.find(p, static_cast<std::size_t>(k) - 1);
+    if (found == std::string_view::npos) return -1;
+    return static_cast<int>(found + 1);
+}
+
+int int_or_zero(std::string_view t) {
+    const std::string_view text = trim_blank_bytes(t);
+    if (text.empty()) return 0;
+    const bool negative = text.front() == '-';
+    const std::string_view digits = (negative || text.front() == '+') ? text.substr(1) : text;
+    if (digits.empty() || !std::all_of(digits.begin(), digits.end(), is_digit))
+        throw ConversionError(std::string(text), "a whole number");
+    const std::int64_t limit = negative ? -static_cast<std::int64_t>(INT_MIN) : INT_MAX;
+    std::int64_t value = 0;
+    for (const char c : digits) {
+        value = value * 10 + (c - '0');
+        if (value > limit) throw ConversionError(std::string(text), "a number that fits an int");
+    }
+    return static_cast<int>(negative ? -value : value);
+}
+
+} // namespace vimo

@@ -1,0 +1,62 @@
+#pragma once
+// UTF-16 byte strings: std::string values whose bytes are UTF-16LE code units,
+// two bytes per unit, low byte first. Positions are 1-based and count code units;
+// lengths and delete counts are in bytes. Course text is cut, searched and compared
+// only through these functions, so the stray zero bytes and the trailing U+0000 of a
+// read line behave the same everywhere.
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace vimo {
+
+using UniString = std::string;
+
+// A text that should hold a number does not. Loaders catch it and add file and line.
+class ConversionError : public std::runtime_error {
+public:
+    explicit ConversionError(std::string text, const std::string& expected = "a number");
+    // The offending text, as 8-bit characters (zero bytes dropped).
+    const std::string& text() const { return m_text; }
+
+private:
+    std::string m_text;
+};
+
+// After every byte of s a zero byte: "abc" becomes a,0,b,0,c,0.
+UniString uni_widen(std::string_view s);
+// Unit position of the first match of the byte pattern n in h at or after unit k;
+// -1 when there is none (also for an empty n). With widen, n is first passed through
+// uni_widen.
+int uni_find(int k, std::string_view h, std::string_view n, bool widen);
+// Inserts x into t before unit k (k beyond the end appends).
+void uni_insert(std::string_view x, UniString& t, int k);
+// The nonzero bytes of units k .. k+n-1 of s, as an 8-bit string.
+std::string uni_narrow(std::string_view s, int k, int n);
+// Removes m bytes of t starting at unit k (cut at the end of t); nothing for k < 1.
+void uni_delete(UniString& t, int k, int m);
+// Units k .. k+n-1 of s, unchanged (cut at the end of s).
+UniString uni_copy(std::string_view s, int k, int n);
+// s without leading and trailing bytes of value <= 32, followed by one zero byte.
+// Byte-wise, so an edge character whose both bytes are <= 32 goes too: Ą ą Ć ć Ę ę,
+// Cyrillic А..Р, the dashes, „ and ”.
+UniString uni_trim(std::string_view s);
+// Field n (1-based) of s split at the unit c; beyond the last field, empty.
+UniString uni_field(int n, std::string_view s, char16_t c);
+// The number written by the ASCII digit bytes of s, in order ("12#ab3" gives 123).
+// Throws ConversionError when s holds no digit or the number does not fit an int.
+int uni_digits_to_int(std::string_view s);
+// uni_trim(s), then . , ; : ! ? U+00BF U+00A1 (and the apostrophe in course
+// variant 2) replaced by spaces, for comparing typed sentences.
+UniString uni_blank_punctuation(std::string_view s, int course_variant);
+
+// 8-bit helpers.
+// First occurrence of p in t at or after byte k (1-based, absolute), or -1; also -1
+// when p or t is empty or k is outside 1 .. length of t.
+int pos_from(int k, std::string_view t, std::string_view p);
+// t without leading and trailing spaces and control characters; empty gives 0,
+// anything else must be a decimal integer (ConversionError otherwise).
+int int_or_zero(std::string_view t);
+
+} // namespace vimo
