@@ -76,6 +76,9 @@ int AppContext::start(const std::string& program_folder,
 
     m_backdrop->show_over_desktop();
     decide_network_mode(m_state.config);
+    // The network login window is not part of the program yet: a course with dd.t
+    // goes on stand-alone, as after a cancelled login.
+    if (m_state.config.network_mode == 1) m_state.config.network_mode = -1;
 
     if (configuration.stop == StartupStop::terminate) return 1;
     m_main_form->show();

@@ -51,7 +51,7 @@ void TForm24::paintEvent(QPaintEvent*) {
     font.setPixelSize(13);
     font.setBold(true);
     painter.setFont(font);
-    painter.setPen(Qt::white);
+    painter.setPen(m_picture.isNull() ? QColor(Qt::white) : QColor(31, 59, 87));
     painter.drawText(QRect(12, 0, width() - 24, title_strip_height), Qt::AlignVCenter | Qt::AlignLeft,
                      windowTitle());
 }

@@ -174,26 +174,32 @@ void paint_speech_bubbles(QPainter& painter, const QStringList& greetings) {
     }
 }
 
-void paint_about_panel(QPainter& painter, const ArtWording& wording) {
-    const QRectF panel = QRectF(main_menu_area::about).adjusted(0.5, 0.5, -0.5, -0.5);
-    painter.setPen(QPen(with_alpha(k_white, 110), 1));
-    painter.setBrush(with_alpha(k_white, 28));
-    painter.drawRoundedRect(panel, 16, 16);
+// Info mark, heading and an arrow: the panel reads as something to click.
+void paint_about_heading(QPainter& painter, const QRectF& panel, const QString& heading) {
     const QRectF icon(panel.left() + 18, panel.top() + 18, 30, 30);
     painter.setPen(Qt::NoPen);
     painter.setBrush(k_amber);
     painter.drawEllipse(icon);
     draw_text(painter, icon, QStringLiteral("i"), art_font(20, QFont::Bold), k_night);
-    const QRectF heading(icon.right() + 12, icon.top() - 2, 190, 34);
-    draw_text(painter, heading, wording.about_heading, art_font(21, QFont::Bold), k_white,
+    const QRectF heading_box(icon.right() + 12, icon.top() - 2, 190, 34);
+    draw_text(painter, heading_box, heading, art_font(21, QFont::Bold), k_white,
               Qt::AlignLeft | Qt::AlignVCenter);
     const QPointF arrow(panel.right() - 24, icon.center().y());
     painter.setPen(QPen(k_amber, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPolyline(QPolygonF{arrow + QPointF(-6, -8), arrow, arrow + QPointF(-6, 8)});
-    painter.setPen(QPen(with_alpha(k_white, 70), 1));
-    painter.drawLine(QPointF(panel.left() + 18, 174.5), QPointF(panel.right() - 18, 174.5));
+}
+
+void paint_about_panel(QPainter& painter, const ArtWording& wording) {
+    const QRectF panel = QRectF(main_menu_area::about).adjusted(0.5, 0.5, -0.5, -0.5);
+    painter.setPen(QPen(with_alpha(k_white, 110), 1));
+    painter.setBrush(with_alpha(k_white, 28));
+    painter.drawRoundedRect(panel, 16, 16);
+    paint_about_heading(painter, panel, wording.about_heading);
     const double text_left = panel.left() + 18;
-    const double text_width = panel.width() - 36;
+    const double text_right = panel.right() - 18;
+    painter.setPen(QPen(with_alpha(k_white, 70), 1));
+    painter.drawLine(QPointF(text_left, 174.5), QPointF(text_right, 174.5));
+    const double text_width = text_right - text_left;
     draw_text(painter, QRectF(text_left, 184, text_width, 22), wording.about_line1, art_font(15),
               k_white, Qt::AlignLeft | Qt::AlignVCenter);
     draw_text(painter, QRectF(text_left, 208, text_width, 22), wording.about_line2, art_font(14),
