@@ -3,7 +3,6 @@
 #include "core/uni.h"
 
 #include <benchmark/benchmark.h>
-
 #include <cstdio>
 #include <fstream>
 
@@ -37,16 +36,19 @@ BENCHMARK(read_lines)->Arg(10000);
 void read_file(benchmark::State& state) {
     const std::string path = "/tmp/vimo_core_bench.txt";
     std::ofstream(path, std::ios::binary) << catalogue_bytes(static_cast<int>(state.range(0)));
-    for (auto _ : state) benchmark::DoNotOptimize(vimo::read_course_text_file(path));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(vimo::read_course_text_file(path));
     std::remove(path.c_str());
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(read_file)->Arg(10000);
 
 void cut_fields(benchmark::State& state) {
-    const vimo::UniString line = vimo::uni_widen("tek_12=Lekcja 12=04=2=opis lekcji=") + '\0' + '\0';
+    const vimo::UniString line =
+        vimo::uni_widen("tek_12=Lekcja 12=04=2=opis lekcji=") + '\0' + '\0';
     for (auto _ : state) {
-        for (int n = 1; n <= 6; ++n) benchmark::DoNotOptimize(vimo::uni_field(n, line, u'='));
+        for (int n = 1; n <= 6; ++n)
+            benchmark::DoNotOptimize(vimo::uni_field(n, line, u'='));
     }
 }
 BENCHMARK(cut_fields);

@@ -21,6 +21,8 @@ headless_stop() {
 headless_start() {
   headless_dir=$(mktemp -d /tmp/vimo-headless.XXXXXX)
   trap headless_stop EXIT
+  export XDG_RUNTIME_DIR="$headless_dir/runtime"
+  mkdir -m 0700 "$XDG_RUNTIME_DIR"
 
   local display_number=$((90 + RANDOM % 400))
   while [ -e "/tmp/.X${display_number}-lock" ]; do display_number=$((display_number + 1)); done

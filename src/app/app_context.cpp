@@ -16,8 +16,8 @@ namespace {
 
 void show_plain_message(const StartupMessage& message) {
     QMessageBox box(message.warning ? QMessageBox::Warning : QMessageBox::Critical,
-                    QGuiApplication::applicationDisplayName(),
-                    QString::fromStdString(message.text), QMessageBox::Ok);
+                    QGuiApplication::applicationDisplayName(), QString::fromStdString(message.text),
+                    QMessageBox::Ok);
     if (!message.detail.empty()) box.setInformativeText(QString::fromStdString(message.detail));
     box.exec();
 }
@@ -54,7 +54,8 @@ int AppContext::start(const std::string& program_folder,
 
     Configuration configuration = configure(root.root);
     m_state.config = configuration.config;
-    for (const StartupMessage& message : configuration.messages) show_plain_message(message);
+    for (const StartupMessage& message : configuration.messages)
+        show_plain_message(message);
     if (configuration.stop == StartupStop::exit_now) return 1;
     apply_fixed_number_format();
 

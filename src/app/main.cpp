@@ -1,14 +1,14 @@
 #include "app/app_context.h"
 
 #include <QApplication>
-
 #include <string>
 #include <vector>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("lexaro-vimo");
-    QApplication::setApplicationDisplayName(QString::fromUtf8("Lexaro Vimo - Rozumienie ze słuchu"));
+    QApplication::setApplicationDisplayName(
+        QString::fromUtf8("Lexaro Vimo - Rozumienie ze słuchu"));
 
     std::vector<std::string> arguments(argv + 1, argv + argc);
     vimo::AppContext context;

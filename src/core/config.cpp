@@ -42,8 +42,8 @@ CourseProfile parse_prof_r(const std::vector<std::string>& lines, const std::str
     if (!lines.empty()) profile.window_caption = lines[0];
     const int variant = parse_line(lines, 1, file, variant_expected);
     if (variant < 0 || variant > 4) {
-        throw CourseFileError(file, 2,
-                              "expected " + variant_expected + ", found " + std::to_string(variant));
+        throw CourseFileError(
+            file, 2, "expected " + variant_expected + ", found " + std::to_string(variant));
     }
     profile.course_variant = variant == 0 ? 1 : variant;
     profile.vocabulary_flag = parse_line(lines, 2, file, "the vocabulary flag 0 or 1") == 1;

@@ -14,9 +14,9 @@ struct CourseFont {
 };
 
 struct Config {
-    std::string course_root;   // ends with "/"; every data path is joined to it
-    std::string media_root;    // ends with "\" (or "/\" for a POSIX path)
-    std::string sentence_root; // media root + "bsgram\"
+    std::string course_root;    // ends with "/"; every data path is joined to it
+    std::string media_root;     // ends with "\" (or "/\" for a POSIX path)
+    std::string sentence_root;  // media root + "bsgram\"
     std::string window_caption; // Windows-1250, as in prof_r.txt
     int course_variant = 1;     // 1 English, 2 German, 3 French, 4 Spanish
     char variant_letter = 'a';

@@ -1,7 +1,6 @@
 #include "core/dates.h"
 
 #include <QLocale>
-
 #include <clocale>
 #include <cstdio>
 #include <ctime>

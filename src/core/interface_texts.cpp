@@ -15,13 +15,16 @@ std::vector<UniString> lines_of(const std::string& path) {
 
 } // namespace
 
-void InterfaceTexts::load(const std::string& path) { set_lines(lines_of(path)); }
+void InterfaceTexts::load(const std::string& path) {
+    set_lines(lines_of(path));
+}
 
 void InterfaceTexts::set_lines(const std::vector<UniString>& lines) {
     m_texts.clear();
     const std::size_t count = std::min<std::size_t>(lines.size(), capacity);
     m_texts.reserve(count);
-    for (std::size_t i = 0; i < count; ++i) m_texts.push_back(uni_field(3, lines[i], u'='));
+    for (std::size_t i = 0; i < count; ++i)
+        m_texts.push_back(uni_field(3, lines[i], u'='));
 }
 
 void InterfaceTexts::interface_text(int n, UniString& dest) const {
@@ -34,7 +37,9 @@ UniString InterfaceTexts::text(int n) const {
     return result;
 }
 
-void DisplayNames::load(const std::string& path) { set_lines(lines_of(path)); }
+void DisplayNames::load(const std::string& path) {
+    set_lines(lines_of(path));
+}
 
 void DisplayNames::set_lines(const std::vector<UniString>& lines) {
     m_pairs.clear();

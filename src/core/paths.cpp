@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QString>
-
 #include <sys/stat.h>
 
 namespace vimo {

@@ -45,15 +45,16 @@ CourseRootChoice find_course_root(const std::string& program_folder,
         if (arguments[i] != "--course-root") continue;
         const QFileInfo folder(QString::fromStdString(arguments[i + 1]));
         if (!folder.isDir() || !folder.isReadable()) {
-            return {{}, message("Cannot find directory",
-                                "The course folder " + arguments[i + 1] +
-                                    " does not exist or cannot be read.")};
+            return {{},
+                    message("Cannot find directory", "The course folder " + arguments[i + 1] +
+                                                         " does not exist or cannot be read.")};
         }
         return {with_trailing_slash(folder.absoluteFilePath().toStdString()), std::nullopt};
     }
-    return {{}, message("Brak plików systemowych, proszę powtórzyć instalację programu!",
-                        "No course found: the program's folder " + own +
-                            " holds no vr60.ini and no --course-root DIR was given.")};
+    return {{},
+            message("Brak plików systemowych, proszę powtórzyć instalację programu!",
+                    "No course found: the program's folder " + own +
+                        " holds no vr60.ini and no --course-root DIR was given.")};
 }
 
 namespace {
@@ -113,9 +114,13 @@ Configuration configure(const std::string& course_root) {
     return result;
 }
 
-int startup_language(const Config& config) { return config.english_marker ? 1 : 0; }
+int startup_language(const Config& config) {
+    return config.english_marker ? 1 : 0;
+}
 
-bool display_is_sufficient(int width, int height) { return width >= 800 && height >= 600; }
+bool display_is_sufficient(int width, int height) {
+    return width >= 800 && height >= 600;
+}
 
 void decide_network_mode(Config& config) {
     const auto lines = read_8bit_lines(resolve_path(config.course_path("dd.t")));

@@ -64,40 +64,41 @@ CourseFileError::CourseFileError(std::string file, int line, std::string problem
     : std::runtime_error(error_message(file, line, problem)), m_file(std::move(file)), m_line(line),
       m_problem(std::move(problem)) {}
 
+bool CourseTextReader::at_end() const {
+    return m_eof_mark || m_pos >= m_bytes.size() || unit_at(m_pos) == kEndMark;
+}
+
+char16_t CourseTextReader::unit_at(std::size_t pos) const {
+    if (pos + 1 >= m_bytes.size()) return 0xFFFF; // no whole unit there
+    return static_cast<char16_t>(static_cast<unsigned char>(m_bytes[pos]) |
+                                 static_cast<unsigned char>(m_bytes[pos + 1]) << 8);
+}
+
 UniString uni_read_line(CourseTextReader& reader) {
     const std::string& bytes = reader.m_bytes;
     std::size_t& pos = reader.m_pos;
     UniString line;
 
-    // Collect up to LF or CR LF (both left unread), the end mark or the end of the stream.
-    // A CR that is not followed by LF is dropped; in a UTF-16 file that is every CR byte,
-    // so the zero high byte of the CR unit stays in the line.
-    while (pos < bytes.size() && !reader.m_eof_mark) {
-        const char b = bytes[pos];
-        if (b == kLf) break;
-        if (b == kCr && pos + 1 < bytes.size() && bytes[pos + 1] == kLf) break;
-        if (b == kEndMark) {
+    // Line ends and the end mark are whole units: a byte 0A, 0D or 1A inside another
+    // character (К is 1A 04, Ċ is 0A 01) is text like any other.
+    while (pos + 1 < bytes.size()) {
+        const char16_t unit = reader.unit_at(pos);
+        if (unit == kLf || (unit == kCr && reader.unit_at(pos + 2) == kLf)) break;
+        if (unit == kEndMark) {
             reader.m_eof_mark = true;
             break;
         }
-        if (b != kCr) line.push_back(b);
-        ++pos;
+        if (unit != kCr) line.append(bytes, pos, 2); // a lone CR is dropped
+        pos += 2;
     }
+    if (pos + 1 == bytes.size()) line.push_back(bytes[pos++]); // a dangling odd byte
 
     if (!reader.m_eof_mark) {
-        const std::size_t lf = bytes.find(kLf, pos);
-        pos = lf == std::string::npos ? bytes.size() : lf + 1;
+        if (reader.unit_at(pos) == kCr) pos += 2;
+        if (reader.unit_at(pos) == kLf) pos += 2;
     }
-
-    // The zero high byte of the LF unit, or a whole U+0000 unit for a line that ends
-    // with the file, so that every line of a CR LF file ends with exactly one U+0000.
-    if (reader.at_end()) {
-        line.append(2, '\0');
-    } else {
-        line.push_back(bytes[pos++]);
-    }
-    // An end mark right after the line ends the file here, not after one more empty line.
-    if (pos < bytes.size() && bytes[pos] == kEndMark) reader.m_eof_mark = true;
+    // Every line ends with exactly one U+0000 unit, the last one too.
+    line.append(2, '\0');
     return line;
 }
 
@@ -117,8 +118,6 @@ std::optional<std::vector<UniString>> read_course_text_file(const std::string& p
     }
 
     std::vector<UniString> lines;
-    // Content that starts with the end mark holds no line at all.
-    if (bytes->size() > 2 && (*bytes)[2] == kEndMark) return lines;
     CourseTextReader reader(bytes->substr(2));
     while (!reader.at_end())
         lines.push_back(uni_read_line(reader));

@@ -5,9 +5,11 @@
 
 #include "core/uni.h"
 
+#include <cstddef>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vimo {
@@ -32,17 +34,21 @@ class CourseTextReader {
 public:
     // bytes: the file's content after the byte-order mark.
     explicit CourseTextReader(std::string bytes) : m_bytes(std::move(bytes)) {}
-    bool at_end() const { return m_pos >= m_bytes.size() || m_eof_mark; }
+    // True at the end of the bytes or at the end mark (the unit U+001A).
+    bool at_end() const;
 
 private:
     friend UniString uni_read_line(CourseTextReader& reader);
+    // The unit whose low byte is at pos, or U+FFFF where no whole unit is left.
+    char16_t unit_at(std::size_t pos) const;
+
     std::string m_bytes;
     std::size_t m_pos = 0;
-    bool m_eof_mark = false; // a 1A byte was met: the rest of the file does not count
+    bool m_eof_mark = false; // the end mark was met: the rest of the file does not count
 };
 
-// The next line: its units followed by exactly one U+0000 unit (in a CR LF file; an
-// LF-only line ends with a single zero byte).
+// The next line: its units followed by exactly one U+0000 unit. Lines end at LF or
+// CR LF; a lone CR unit is dropped.
 UniString uni_read_line(CourseTextReader& reader);
 
 // All lines of a course text file, each as uni_read_line returns it.

@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 
 namespace vimo {
 
@@ -124,8 +125,26 @@ UniString uni_copy(std::string_view s, int k, int n) {
 }
 
 UniString uni_trim(std::string_view s) {
-    UniString result(trim_blank_bytes(s));
-    result.push_back('\0');
+    // Leading zero bytes are stray (the high byte of a separator the text was cut
+    // after) or belong to a blank unit; a byte <= 32 is a blank only when its high
+    // byte is zero, so a leading character such as U+0106 (bytes 06 01) stays.
+    std::size_t first = 0;
+    while (first < s.size()) {
+        const unsigned char b = byte_at(s, first);
+        const bool next_is_zero = first + 1 == s.size() || byte_at(s, first + 1) == 0;
+        if (b != 0 && !(b <= kBlank && next_is_zero)) break;
+        ++first;
+    }
+    if (first == s.size()) return UniString(1, '\0');
+
+    // From the first character on the units are aligned: drop whole blank units from
+    // the end, so a last character such as U+0119 (bytes 19 01) keeps both bytes.
+    UniString result(s.substr(first));
+    if (result.size() % 2 != 0) result.push_back('\0'); // restores a cut-off high byte
+    while (result.size() >= 2 && byte_at(result, result.size() - 1) == 0 &&
+           byte_at(result, result.size() - 2) <= kBlank) {
+        result.resize(result.size() - 2);
+    }
     return result;
 }
 

@@ -38,9 +38,11 @@ std::string uni_narrow(std::string_view s, int k, int n);
 void uni_delete(UniString& t, int k, int m);
 // Units k .. k+n-1 of s, unchanged (cut at the end of s).
 UniString uni_copy(std::string_view s, int k, int n);
-// s without leading and trailing bytes of value <= 32, followed by one zero byte.
-// Byte-wise, so an edge character whose both bytes are <= 32 goes too: Ą ą Ć ć Ę ę,
-// Cyrillic А..Р, the dashes, „ and ”.
+// s without its leading and trailing blanks (units <= U+0020, the U+0000 of a read
+// line) and without stray zero bytes at its start, as whole units: a field cut after
+// a separator's low byte is realigned, a field cut before one gets its last high byte
+// back. Characters such as Ć (06 01) or ę (19 01) at either edge are kept. A text of
+// blanks only gives one zero byte.
 UniString uni_trim(std::string_view s);
 // Field n (1-based) of s split at the unit c; beyond the last field, empty.
 UniString uni_field(int n, std::string_view s, char16_t c);

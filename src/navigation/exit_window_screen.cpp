@@ -52,8 +52,8 @@ void TForm24::paintEvent(QPaintEvent*) {
     font.setBold(true);
     painter.setFont(font);
     painter.setPen(m_picture.isNull() ? QColor(Qt::white) : QColor(31, 59, 87));
-    painter.drawText(QRect(12, 0, width() - 24, title_strip_height), Qt::AlignVCenter | Qt::AlignLeft,
-                     windowTitle());
+    painter.drawText(QRect(12, 0, width() - 24, title_strip_height),
+                     Qt::AlignVCenter | Qt::AlignLeft, windowTitle());
 }
 
 void TForm24::keyPressEvent(QKeyEvent* event) {

@@ -3,7 +3,6 @@
 #include "support/fixed_sources.h"
 
 #include <gtest/gtest.h>
-
 #include <set>
 
 namespace vimo {
@@ -29,7 +28,8 @@ TEST(ClockSeededRandom, SameClockGivesTheSameOrder) {
     test::FixedClock clock(std::chrono::system_clock::time_point(std::chrono::seconds(1000)));
     ClockSeededRandom first(clock);
     ClockSeededRandom second(clock);
-    for (int i = 0; i < 20; ++i) EXPECT_EQ(first.below(1000), second.below(1000));
+    for (int i = 0; i < 20; ++i)
+        EXPECT_EQ(first.below(1000), second.below(1000));
     clock.set(clock.now() + std::chrono::milliseconds(1));
     first.reseed();
     second.reseed();

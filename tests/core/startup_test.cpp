@@ -5,9 +5,7 @@
 
 #include <QDir>
 #include <QFile>
-
 #include <functional>
-
 #include <gtest/gtest.h>
 
 namespace vimo {
@@ -71,9 +69,10 @@ TEST(ProfR, GarbageNamesFileAndLine) {
 }
 
 TEST(CourseVariant, LetterResultsFileAndFont) {
-    const std::tuple<int, char, std::string, int> cases[] = {
-        {1, 'a', "v1r2_55", 238}, {2, 'n', "v2r2_55", 238},
-        {3, 'f', "v3r2_55", 0},   {4, 'p', "v4r2_55", 238}};
+    const std::tuple<int, char, std::string, int> cases[] = {{1, 'a', "v1r2_55", 238},
+                                                             {2, 'n', "v2r2_55", 238},
+                                                             {3, 'f', "v3r2_55", 0},
+                                                             {4, 'p', "v4r2_55", 238}};
     for (const auto& [variant, letter, results, charset] : cases) {
         Config config;
         apply_course_variant(config, variant);
@@ -158,7 +157,10 @@ TEST_F(Startup, MissingAndMalformedConfigurationFiles) {
         {"no prof_r.txt",
          [](auto& c) { QFile::remove(QString::fromStdString(c.path("prof_r.txt"))); },
          StartupStop::terminate, "Brak plików systemowych programu!"},
-        {"garbage variant", [](auto& c) { c.write_8bit("prof_r.txt", {"Kurs", "abc", "1"}); },
+        {"garbage variant",
+         [](auto& c) {
+             c.write_8bit("prof_r.txt", {"Kurs", "abc", "1"});
+         },
          StartupStop::exit_now, ""},
     };
     for (const Case& c : cases) {
@@ -203,7 +205,8 @@ TEST_F(Startup, LanguageTablesOfTheChosenFolder) {
         load_language_tables(state);
         ADD_FAILURE() << "a missing interface-text file was accepted";
     } catch (const MissingCourseFile& error) {
-        EXPECT_EQ(std::string(error.what()), "Brak pliku: " + course.root() + "Lang_r\\2\\infa_ru.txt.");
+        EXPECT_EQ(std::string(error.what()),
+                  "Brak pliku: " + course.root() + "Lang_r\\2\\infa_ru.txt.");
     }
 }
 
@@ -213,7 +216,9 @@ TEST_F(Startup, MalformedInterfaceTextFilesNameFileAndLine) {
     state.config = configure(course.root()).config;
     course.write_bytes("Lang_r/0/infa_ru.txt", std::string("1\0=\0", 4));
     EXPECT_THROW(load_language_tables(state), CourseFileError);
-    course.write_bytes("Lang_r/0/infa_ru.txt", std::string("\xFF\xFE" "a\0\r\0\n\0b", 9));
+    course.write_bytes("Lang_r/0/infa_ru.txt", std::string("\xFF\xFE"
+                                                           "a\0\r\0\n\0b",
+                                                           9));
     try {
         load_language_tables(state);
         ADD_FAILURE() << "an odd byte count was accepted";

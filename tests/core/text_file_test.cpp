@@ -4,11 +4,22 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <vector>
 
 namespace vimo {
 namespace {
+
+// Failure messages name the case instead of dumping its bytes.
+template <typename Case>
+concept NamedCase = requires(const Case& c) {
+    c.name;
+};
+
+template <NamedCase Case> void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.name;
+}
 
 using namespace std::string_literals;
 using Lines = std::vector<std::string>;
@@ -24,6 +35,7 @@ std::string line(const std::string& text) {
 // A temporary folder for fixture files, removed with the fixture.
 class TextFileTest : public testing::Test {
 protected:
+    void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
     std::string write(const std::string& name, const std::string& bytes) const {
         const std::string path = m_dir.filePath(QString::fromStdString(name)).toStdString();
         std::ofstream(path, std::ios::binary) << bytes;
@@ -63,15 +75,18 @@ INSTANTIATE_TEST_SUITE_P(
         ReadLineCase{"empty_lines", uni_widen("\r\na\r\n\r\n"), {line(""), line("a"), line("")}},
         ReadLineCase{"empty_content", "", {}},
         ReadLineCase{"end_mark_inside_a_line",
-                     uni_widen("a\r\nb\x1A"
-                               "c\r\nd\r\n"),
+                     uni_widen("a\r\nb\x1A"s + "c\r\nd\r\n"),
                      {line("a"), line("b")}},
         ReadLineCase{"end_mark_after_the_last_line_end", uni_widen("a\r\n\x1A"), {line("a")}},
-        // In UTF-16 a CR unit is never followed by the byte 0A, so its low byte is dropped
-        // wherever it stands; a lone CR inside a line leaves its zero high byte behind.
-        ReadLineCase{"lone_cr", uni_widen("a\rb\r\n"), {"a\0\0b\0\0\0"s}},
+        // A lone CR unit goes as a whole, so the units after it stay aligned.
+        ReadLineCase{"lone_cr", uni_widen("a\rb\r\n"), {line("ab")}},
         ReadLineCase{
-            "lf_only_line_ends_with_one_zero_byte", uni_widen("a\nb"), {"a\0\0"s, line("b")}}),
+            "lf_only_lines_have_the_same_shape", uni_widen("a\nb"), {line("a"), line("b")}},
+        // К is U+041A (bytes 1A 04), Ċ is U+010A (0A 01), Ѝ is U+040D (0D 04): bytes that
+        // look like the end mark or a line end inside a character are text.
+        ReadLineCase{"line_end_bytes_inside_characters",
+                     "\x1A\x04"s + uni_widen("=") + "\x0A\x01\x0D\x04" + uni_widen("\r\nx"),
+                     {"\x1A\x04=\0\x0A\x01\x0D\x04\0\0"s, line("x")}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(UniReadLine, AtTheEndGivesAnEmptyLine) {
@@ -111,8 +126,8 @@ TEST_F(TextFileTest, OnlyAByteOrderMarkGivesNoLines) {
 }
 
 TEST_F(TextFileTest, EndMarkRightAfterTheByteOrderMarkGivesNoLines) {
-    const auto lines = read_course_text_file(write("mark.txt", kBom + uni_widen("\x1A"
-                                                                                "a\r\n")));
+    const auto lines =
+        read_course_text_file(write("mark.txt", kBom + uni_widen("\x1A"s + "a\r\n")));
     ASSERT_TRUE(lines.has_value());
     EXPECT_TRUE(lines->empty());
 }
@@ -153,10 +168,7 @@ INSTANTIATE_TEST_SUITE_P(
                     BadCourseFileCase{"no_bom", uni_widen("a=b\r\n"), 1, kNoBom},
                     BadCourseFileCase{"big_endian_bom", "\xFE\xFF" + uni_widen("a"), 1, kNoBom},
                     BadCourseFileCase{"half_a_bom", "\xFF", 1, kNoBom},
-                    BadCourseFileCase{"utf8_bom",
-                                      "\xEF\xBB\xBF"
-                                      "abc",
-                                      1, kNoBom},
+                    BadCourseFileCase{"utf8_bom", "\xEF\xBB\xBF"s + "abc", 1, kNoBom},
                     BadCourseFileCase{"odd_in_first_line", kBom + uni_widen("ab") + "c", 1, kOdd},
                     BadCourseFileCase{"odd_in_third_line", kBom + uni_widen("a\r\nb\r\nc") + "d", 3,
                                       kOdd},
@@ -206,10 +218,8 @@ INSTANTIATE_TEST_SUITE_P(
                     EightBitCase{"empty_lines_count", "\r\na\r\n\r\n", {"", "a", ""}},
                     EightBitCase{"lone_cr_stays", "a\rb\r\n", {"a\rb"}},
                     EightBitCase{"code_page_bytes_unchanged",
-                                 "\xA3\xF3"
-                                 "d\x9F\r\n",
-                                 {"\xA3\xF3"
-                                  "d\x9F"}}),
+                                 "\xA3\xF3"s + "d\x9F\r\n",
+                                 {"\xA3\xF3"s + "d\x9F"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

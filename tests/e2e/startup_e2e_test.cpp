@@ -5,7 +5,6 @@
 #include <QImage>
 #include <QProcess>
 #include <QThread>
-
 #include <gtest/gtest.h>
 
 namespace vimo {
@@ -89,7 +88,8 @@ TEST_F(ProgramUnderX, MissingConfigurationShowsAMessageAndEndsWithStatusOne) {
     test::TempCourse empty;
     start(QString::fromStdString(empty.root()));
     ASSERT_FALSE(program.waitForFinished(1000)) << "ended without showing the message";
-    const QString window = xdotool_output({"search", "--sync", "--onlyvisible", "--name", "Lexaro"});
+    const QString window =
+        xdotool_output({"search", "--sync", "--onlyvisible", "--name", "Lexaro"});
     ASSERT_FALSE(window.isEmpty());
     xdotool_output({"key", "--window", window.split('\n').first(), "Return"});
     ASSERT_TRUE(program.waitForFinished(10000));

@@ -7,9 +7,7 @@
 #include <QImage>
 #include <QTest>
 #include <QTimer>
-
 #include <functional>
-
 #include <gtest/gtest.h>
 
 namespace vimo {

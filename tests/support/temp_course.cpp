@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QString>
-
 #include <stdexcept>
 
 namespace vimo::test {
@@ -13,7 +12,9 @@ TempCourse::TempCourse() {
     if (!m_dir.isValid()) throw std::runtime_error("cannot create a temporary folder");
 }
 
-std::string TempCourse::root() const { return m_dir.path().toStdString() + "/"; }
+std::string TempCourse::root() const {
+    return m_dir.path().toStdString() + "/";
+}
 
 void TempCourse::make_folder(const std::string& relative) const {
     QDir().mkpath(QString::fromStdString(path(relative)));
@@ -32,7 +33,8 @@ void TempCourse::write_bytes(const std::string& relative, const std::string& byt
 void TempCourse::write_8bit(const std::string& relative,
                             const std::vector<std::string>& lines) const {
     std::string bytes;
-    for (const std::string& line : lines) bytes += line + "\r\n";
+    for (const std::string& line : lines)
+        bytes += line + "\r\n";
     write_bytes(relative, bytes);
 }
 

@@ -2,7 +2,6 @@
 // A course tree in a temporary folder, removed when the test ends.
 
 #include <QTemporaryDir>
-
 #include <string>
 #include <vector>
 

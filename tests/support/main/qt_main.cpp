@@ -1,7 +1,6 @@
 // main() of the widget tests: one QApplication on the offscreen platform for the
 // whole test program.
 #include <QApplication>
-
 #include <gtest/gtest.h>
 
 int main(int argc, char* argv[]) {
