@@ -1,4 +1,5 @@
 #include "core/text_file.h"
+#include "support/named_case.h"
 
 #include <QTemporaryDir>
 #include <filesystem>
@@ -11,15 +12,7 @@
 namespace vimo {
 namespace {
 
-// Failure messages name the case instead of dumping its bytes.
-template <typename Case>
-concept NamedCase = requires(const Case& c) {
-    c.name;
-};
-
-template <NamedCase Case> void PrintTo(const Case& c, std::ostream* os) {
-    *os << c.name;
-}
+VIMO_PRINT_CASES_BY_NAME()
 
 using namespace std::string_literals;
 using Lines = std::vector<std::string>;

@@ -1,5 +1,6 @@
 #include "core/qt_text.h"
 #include "core/uni.h"
+#include "support/named_case.h"
 
 #include <climits>
 #include <gtest/gtest.h>
@@ -9,15 +10,7 @@
 namespace vimo {
 namespace {
 
-// Failure messages name the case instead of dumping its bytes.
-template <typename Case>
-concept NamedCase = requires(const Case& c) {
-    c.name;
-};
-
-template <NamedCase Case> void PrintTo(const Case& c, std::ostream* os) {
-    *os << c.name;
-}
+VIMO_PRINT_CASES_BY_NAME()
 
 using namespace std::string_literals;
 
