@@ -96,7 +96,7 @@ struct TaskEntry {
     std::string media_name;   // 8-bit header field between the first and second "#"
     std::string kind;         // "MC", "TF", "DD", "HH", "WP", "DF", "DV", "ZDD"
     std::array<int, 10> parameters{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1}; // -1: none
-    std::optional<std::array<int, 3>> times_ms; // header fields 8 to 10, when given
+    std::optional<std::array<int, 3>> times_ms; // header fields 8 to 10, when given; -1: blank
     int glossary_number() const { return parameters[0]; }
 };
 
@@ -117,8 +117,9 @@ struct Phrase {
 
 // One spoken line of a dialogue.
 struct DialogueLine {
-    UniString speaker;
-    UniString sound; // recording name under "Dialogi\"
+    UniString speaker; // as written: one letter A to E
+    int person = 0;    // 1..5 for the speakers A to E
+    UniString sound;   // recording name under "Dialogi\"
     UniString text;
     UniString translation;
 };
@@ -130,7 +131,7 @@ struct Dialogue {
     int group = 0;
     std::string modes; // five characters, "T" where the mode is offered
     int layout = 0;
-    UniString background;
+    UniString background; // one prefix character, then the background name
     int glossary = -1;
     std::vector<DialogueLine> lines;
     bool offers_mode(int mode) const {

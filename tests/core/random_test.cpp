@@ -1,4 +1,3 @@
-#include "core/dates.h"
 #include "core/random.h"
 #include "support/fixed_sources.h"
 
@@ -34,13 +33,6 @@ TEST(ClockSeededRandom, SameClockGivesTheSameOrder) {
     first.reseed();
     second.reseed();
     EXPECT_EQ(first.below(1 << 30), second.below(1 << 30));
-}
-
-TEST(Dates, TextIsYearMonthDayWithDashes) {
-    using namespace std::chrono;
-    EXPECT_EQ(date_text(2026y / 12 / 10), "2026-12-10");
-    EXPECT_EQ(date_text(1999y / 1 / 5), "1999-01-05");
-    EXPECT_LT(date_text(2026y / 9 / 30), date_text(2026y / 10 / 1));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "demo_builder/demo_course.h"
 
 #include "demo_builder/source_text.h"
+#include "demo_builder/speech_source.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -13,7 +14,7 @@ namespace vimo {
 
 namespace {
 
-enum class SourceRule { CourseText, Cp1250Text, Copy, Artwork };
+enum class SourceRule { CourseText, Cp1250Text, Copy, Artwork, Speech };
 
 struct RuleFolder {
     const char* name = "";
@@ -25,6 +26,7 @@ constexpr std::array k_rule_folders{
     RuleFolder{"cp1250", SourceRule::Cp1250Text},
     RuleFolder{"copy", SourceRule::Copy},
     RuleFolder{k_art_folder, SourceRule::Artwork},
+    RuleFolder{k_speech_folder, SourceRule::Speech},
 };
 
 QString known_folder_names() {
@@ -125,7 +127,8 @@ QStringList build_demo_texts(const QString& source_dir, const QString& output_di
     const QString course_root = course_root_path(output_dir);
     QStringList written;
     for (const RuleFolder& folder : k_rule_folders) {
-        if (folder.rule == SourceRule::Artwork) continue;
+        // Drawn and synthesised by their own builders (artwork.h, speech_build.h).
+        if (folder.rule == SourceRule::Artwork || folder.rule == SourceRule::Speech) continue;
         if (!source.exists(QString::fromLatin1(folder.name))) continue;
         written << build_rule_folder(folder, source, course_root);
     }

@@ -7,6 +7,9 @@
 //                 the absolute path of the output folder ending with "/"
 //   copy/<path>   copied byte for byte
 //   art/          the wording of the drawn pictures (see artwork.h)
+//   speech/       the recordings and the film, synthesised (see speech_build.h)
+// The pictures that the tables name are drawn from the tables themselves
+// (course_pictures.h).
 // Outputs land at <output>/<path>. Each is replaced atomically, and nothing else in the
 // output folder is touched, so data a learner created in the demo course survives.
 

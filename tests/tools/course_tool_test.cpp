@@ -1,0 +1,128 @@
+#include "course_tool/course_tool.h"
+#include "results/cw_info.h"
+#include "support/temp_course.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace vimo {
+namespace {
+
+struct ToolRun {
+    int status = 0;
+    std::string out;
+    std::string err;
+};
+
+ToolRun run(const std::vector<std::string>& arguments) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = run_course_tool(arguments, out, err);
+    return {status, out.str(), err.str()};
+}
+
+// The smallest course the loaders accept: one group, one text with one task.
+void write_small_course(const test::TempCourse& course) {
+    course.write_minimal_course();
+    course.write_utf16("Lang_r/0/nazwy_ru.txt", {"G1=Grammar"});
+    course.write_utf16("Lang_r/0/grau.txt", {"1=x=G1=Grammar="});
+    course.write_8bit("rozumienia_a.txt", {"/ texts", "1=1=1=My morning="});
+    course.write_utf16("St_au.txt", {"T1#1#bg#instr#", "MC#Q=T_a=b#", "0=", "-----"});
+    course.write_bytes("Teksty_wav/1.wav", "RIFF");
+}
+
+TEST(CourseTool, HelpAndUsage) {
+    EXPECT_EQ(run({"--help"}).status, 0);
+    EXPECT_NE(run({"--help"}).out.find("check COURSE_ROOT"), std::string::npos);
+    for (const char* command : {"check", "items", "results", "repetitions"}) {
+        const ToolRun help = run({command, "--help"});
+        EXPECT_EQ(help.status, 0) << command;
+        EXPECT_NE(help.out.find(std::string("vimo-course ") + command), std::string::npos);
+    }
+    EXPECT_EQ(run({}).status, 2);
+    EXPECT_EQ(run({"frobnicate", "x"}).status, 2);
+    EXPECT_EQ(run({"check"}).status, 2);
+}
+
+TEST(CourseTool, CheckOfASoundCourseIsClean) {
+    test::TempCourse course;
+    write_small_course(course);
+    const ToolRun check = run({"check", course.root()});
+    EXPECT_EQ(check.out, "");
+    EXPECT_EQ(check.status, 0);
+}
+
+TEST(CourseTool, CheckReportsErrorsWithFileAndLine) {
+    test::TempCourse course;
+    write_small_course(course);
+    course.write_8bit("rozumienia_a.txt", {"/ texts", "1=one=1=My morning="});
+    course.write_bytes("Lang_r/0/nazwy_ru.txt", "no byte-order mark");
+    const ToolRun check = run({"check", course.root()});
+    EXPECT_EQ(check.status, 1);
+    EXPECT_NE(check.out.find("rozumienia_a.txt:2: error:"), std::string::npos) << check.out;
+    EXPECT_NE(check.out.find("Lang_r/0/nazwy_ru.txt:1: error:"), std::string::npos) << check.out;
+}
+
+TEST(CourseTool, CheckWarnsAboutWhatTheTablesNameButIsMissing) {
+    test::TempCourse course;
+    write_small_course(course);
+    course.write_8bit("rozumienia_a.txt", {"1=1=1=My morning=", "2=1=1=No tasks="});
+    course.write_utf16("St_au.txt", {"T1#1#bg#instr#", "MC#Q=T_a=b#", "0=", "-----",
+                                     "T9#9#bg#instr#", "TF#x#", "0=", "-----"});
+    QFile::remove(QString::fromStdString(course.path("Teksty_wav/1.wav")));
+    const ToolRun check = run({"check", course.root()});
+    EXPECT_EQ(check.status, 0) << check.out; // warnings only
+    for (const char* expected : {"text 2 has no task", "names text 9", "Teksty_wav/1.wav"}) {
+        EXPECT_NE(check.out.find(expected), std::string::npos) << expected << "\n" << check.out;
+    }
+    EXPECT_NE(check.out.find(": warning: "), std::string::npos);
+    EXPECT_EQ(check.out.find(": error: "), std::string::npos);
+}
+
+TEST(CourseTool, ItemsListsTheRecordsOfANewLearner) {
+    test::TempCourse course;
+    write_small_course(course);
+    const ToolRun items = run({"items", course.root()});
+    EXPECT_EQ(items.status, 0) << items.err;
+    EXPECT_EQ(items.out,
+              "{\"n\":1,\"name\":\"tek_1\",\"kind\":40,\"key\":1,\"level\":1,"
+              "\"group_id\":\"G1\",\"group_name\":\"Grammar\",\"title\":\"My morning\"}\n");
+}
+
+TEST(CourseTool, ResultsDumpsWholeRecordsAndReportsAPartialOne) {
+    test::TempCourse course;
+    cw_Info record;
+    record.name = "tek_12";
+    record.title = "Zielona \xB3\xF3\x64\x9F"; // Windows-1250 "Zielona łódź"
+    record.kind = 40;
+    record.key = 3;
+    record.level = 2;
+    record.score = 75;
+    record.count = 1;
+    record.last_date = 46000.5; // 2025-12-09 12:00
+    record.time_of_day = 0.25;
+    record.group_id = "G1\x01";
+    record.mode = 0;
+    course.write_bytes("v1r2_55", encode_cw_info(record) + "partial");
+
+    const ToolRun results = run({"results", course.path("v1r2_55")});
+    EXPECT_EQ(results.status, 1);
+    EXPECT_NE(results.err.find("record 2 is partial"), std::string::npos) << results.err;
+    const std::string expected =
+        "{\"n\":1,\"name\":\"tek_12\",\"title\":\"Zielona łódź\",\"kind\":40,\"key\":3,"
+        "\"level\":2,\"last_date\":\"2025-12-09 12:00:00\",\"score\":75,\"count\":1,"
+        "\"completed\":0,\"group_id\":\"G1\",\"server_text\":\"\",\"server_value1\":0,"
+        "\"server_value2\":0,\"time_of_day\":\"06:00:00\",\"group_name\":\"\",\"mode\":0,"
+        "\"pack_text\":\"\"}\n";
+    EXPECT_EQ(results.out, expected);
+
+    course.write_bytes("empty", "");
+    const ToolRun empty = run({"repetitions", course.path("empty")});
+    EXPECT_EQ(empty.status, 0);
+    EXPECT_EQ(empty.out, "");
+    EXPECT_EQ(run({"results", course.path("missing")}).status, 1);
+}
+
+} // namespace
+} // namespace vimo

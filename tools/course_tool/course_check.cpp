@@ -1,0 +1,180 @@
+#include "course_tool/course_check.h"
+
+#include "core/course_loaders.h"
+#include "core/encoding.h"
+#include "core/interface_texts.h"
+#include "core/paths.h"
+#include "core/startup.h"
+#include "core/text_file.h"
+
+#include <algorithm>
+
+namespace vimo {
+
+namespace {
+
+// The file's name under the course root, "/"-separated, spelled as found on disk.
+std::string relative_name(const Config& config, const std::string& course_path) {
+    const std::string resolved = resolve_path(course_path);
+    const std::string root = normalize_separators(config.course_root) + "/";
+    if (resolved.rfind(root, 0) == 0) return resolved.substr(root.size());
+    return normalize_separators(course_path);
+}
+
+void check_course_text_file(const Config& config, const std::string& path, bool required,
+                            CourseProblems& problems) {
+    try {
+        if (!read_course_text_file(resolve_path(path)) && required) {
+            problems.error(relative_name(config, path), 0, "the file is missing");
+        }
+    } catch (const CourseFileError& error) {
+        problems.error(relative_name(config, path), error.line(), error.problem());
+    }
+}
+
+void check_language_folders(LoadedCourse& course) {
+    const std::vector<int> languages = available_languages(course.config.course_root);
+    if (languages.empty()) {
+        course.problems.error("Lang_r", 0,
+                              "no interface-language folder Lang_r\\0\\ .. Lang_r\\4\\");
+    }
+    for (const int language : languages) {
+        Config config = course.config;
+        set_interface_language(config, language);
+        check_course_text_file(config, config.language_path("infa_ru.txt"), true, course.problems);
+        check_course_text_file(config, config.language_path("nazwy_ru.txt"), true, course.problems);
+        CourseTables groups;
+        load_lesson_groups(config, groups, course.problems);
+        if (language == course.config.language_number) course.tables.groups = groups.groups;
+    }
+}
+
+bool media_exists(const Config& config, const std::string& relative) {
+    return path_exists(config.media_root + relative);
+}
+
+bool course_file_exists(const Config& config, const std::string& relative) {
+    return path_exists(config.course_path(relative));
+}
+
+void warn_about_texts(const LoadedCourse& course, CourseProblems& problems) {
+    const Config& config = course.config;
+    const std::string texts_file = relative_name(
+        config, config.course_path(std::string("rozumienia_") + config.variant_letter + ".txt"));
+    const std::string tasks_file = relative_name(
+        config, config.course_path(std::string("St_") + config.variant_letter + "u.txt"));
+    for (const ComprehensionText& text : course.tables.texts) {
+        const auto first_task = std::find_if(
+            course.tables.tasks.begin(), course.tables.tasks.end(),
+            [&text](const TaskEntry& task) { return task.text_number == text.number; });
+        if (first_task == course.tables.tasks.end()) {
+            problems.warning(texts_file, 0,
+                             "text " + std::to_string(text.number) + " has no task in " +
+                                 tasks_file);
+            continue;
+        }
+        const std::string name = cp1250_to_utf8(first_task->media_name);
+        if (!course_file_exists(config, "Teksty_mpg_r\\" + name + ".mpg") &&
+            !course_file_exists(config, "Teksty_htm_r\\" + name + ".htm") &&
+            !media_exists(config, "Teksty_wav\\" + name + ".wav")) {
+            problems.warning(tasks_file, 0,
+                             "text " + std::to_string(text.number) + " (" + name +
+                                 "): no film Teksty_mpg_r/" + name + ".mpg, page Teksty_htm_r/" +
+                                 name + ".htm or recording Teksty_wav/" + name + ".wav");
+        }
+    }
+    for (const TaskEntry& task : course.tables.tasks) {
+        const bool known = std::any_of(
+            course.tables.texts.begin(), course.tables.texts.end(),
+            [&task](const ComprehensionText& text) { return text.number == task.text_number; });
+        if (!known) {
+            problems.warning(tasks_file, 0,
+                             "a " + task.kind + " task names text " +
+                                 std::to_string(task.text_number) + ", which is not in " +
+                                 texts_file);
+        }
+    }
+}
+
+void warn_about_catalogue(const LoadedCourse& course, CourseProblems& problems) {
+    static const std::vector<std::string> known_types{"11", "53", "60", "48"};
+    const std::string file =
+        relative_name(course.config, course.config.course_path("kurs_cwiczu.kvt"));
+    int n = 0;
+    for (const CatalogueEntry& entry : course.tables.catalogue) {
+        ++n;
+        const std::string type = entry.key8.size() >= 6 ? entry.key8.substr(4, 2) : std::string{};
+        if (std::find(known_types.begin(), known_types.end(), type) == known_types.end()) {
+            problems.warning(file, 0,
+                             "entry " + std::to_string(n) + " (" + cp1250_to_utf8(entry.key8) +
+                                 ") has the unknown type \"" + cp1250_to_utf8(type) + "\"");
+        }
+    }
+}
+
+void warn_about_letters_and_dialogues(const LoadedCourse& course, CourseProblems& problems) {
+    const Config& config = course.config;
+    const std::string index = relative_name(config, config.course_path("Listy_r\\index.txt"));
+    for (const Letter& letter : course.tables.letters) {
+        const std::string page = "Listy_r\\" + cp1250_to_utf8(letter.file) + ".htm";
+        if (!course_file_exists(config, page)) {
+            problems.warning(index, 0,
+                             "the letter page " + normalize_separators(page) + " does not exist");
+        }
+    }
+    const std::string dialogues = relative_name(
+        config, config.course_path(std::string("dialogi_") + config.variant_letter + "u.txt"));
+    for (const Dialogue& dialogue : course.tables.dialogues) {
+        for (const DialogueLine& line : dialogue.lines) {
+            const std::string sound =
+                uni_narrow(uni_trim(line.sound), 1, static_cast<int>(line.sound.size()));
+            if (sound.empty()) continue;
+            const std::string path = "Dialogi\\" + cp1250_to_utf8(sound) + ".wav";
+            if (!media_exists(config, path)) {
+                problems.warning(dialogues, 0,
+                                 "the recording " + normalize_separators(path) + " does not exist");
+            }
+        }
+    }
+}
+
+} // namespace
+
+LoadedCourse load_course_for_check(const std::string& course_root) {
+    LoadedCourse course;
+    const Configuration configuration = configure(course_root);
+    course.config = configuration.config;
+    for (const StartupMessage& message : configuration.messages) {
+        if (message.warning) continue;
+        course.problems.error(
+            relative_name(course.config, message.detail.empty() ? course_root : message.detail), 0,
+            message.text);
+    }
+    if (configuration.stop != StartupStop::none) return course;
+    set_interface_language(course.config, startup_language(course.config));
+    check_language_folders(course);
+    load_course_tables(course.config, course.tables, course.problems);
+    return course;
+}
+
+void add_reference_warnings(const LoadedCourse& course, CourseProblems& problems) {
+    warn_about_texts(course, problems);
+    warn_about_catalogue(course, problems);
+    warn_about_letters_and_dialogues(course, problems);
+}
+
+int check_course(const std::string& course_root, std::ostream& out, std::ostream& err) {
+    const CourseRootChoice choice = find_course_root("", {"--course-root", course_root});
+    if (choice.failure) {
+        err << choice.failure->text << ": " << choice.failure->detail << '\n';
+        return 1;
+    }
+    LoadedCourse course = load_course_for_check(choice.root);
+    CourseProblems problems = course.problems;
+    add_reference_warnings(course, problems);
+    for (const CourseProblem& problem : problems.all())
+        out << problem.text() << '\n';
+    return problems.has_errors() ? 1 : 0;
+}
+
+} // namespace vimo

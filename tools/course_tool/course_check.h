@@ -1,0 +1,31 @@
+#pragma once
+// vimo-course check: the course loaded as the program loads it, and the problems of
+// its files, each with the file and the line.
+
+#include "core/config.h"
+#include "core/course_tables.h"
+#include "core/diagnostics.h"
+
+#include <ostream>
+#include <string>
+
+namespace vimo {
+
+struct LoadedCourse {
+    Config config;
+    CourseTables tables;
+    CourseProblems problems;
+};
+
+// Reads the configuration files, the files of every interface-language folder and
+// every start-up table. course_root ends with "/".
+LoadedCourse load_course_for_check(const std::string& course_root);
+
+// Adds the warnings: files that tables name and that do not exist, tasks of no text,
+// texts without tasks, catalogue entries of an unknown type.
+void add_reference_warnings(const LoadedCourse& course, CourseProblems& problems);
+
+// Prints every problem as "FILE:LINE: error|warning: message"; 0 without errors.
+int check_course(const std::string& course_root, std::ostream& out, std::ostream& err);
+
+} // namespace vimo
