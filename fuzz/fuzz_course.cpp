@@ -12,11 +12,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Every run writes files: in memory where the system offers a memory file system.
+fs::path scratch_folder() {
+    std::error_code ec;
+    if (fs::is_directory("/dev/shm", ec)) return "/dev/shm";
+    return fs::temp_directory_path();
+}
+
 // A temporary course folder, removed when the process ends normally.
 class FuzzCourse {
 public:
     FuzzCourse() {
-        std::string pattern = (fs::temp_directory_path() / "vimo-fuzz-XXXXXX").string();
+        std::string pattern = (scratch_folder() / "vimo-fuzz-XXXXXX").string();
         if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
         m_root = pattern;
         m_config.course_root = m_root.string() + "/";

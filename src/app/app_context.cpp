@@ -1,7 +1,7 @@
 #include "app/app_context.h"
 
+#include "core/course_loaders.h"
 #include "core/dates.h"
-#include "core/text_file.h"
 #include "navigation/backdrop_screen.h"
 #include "navigation/exit_window_screen.h"
 #include "navigation/main_menu_screen.h"
@@ -39,9 +39,9 @@ void AppContext::create_screens() {
     m_backdrop = std::make_unique<TPodkladForm>();
 }
 
-void AppContext::load_language_resources() {
+void AppContext::load_language_resources(CourseProblems& problems) {
     m_main_form->reload_background();
-    load_language_tables(m_state);
+    load_language_tables(m_state, problems);
 }
 
 int AppContext::start(const std::string& program_folder,
@@ -61,11 +61,12 @@ int AppContext::start(const std::string& program_folder,
 
     create_screens();
     set_interface_language(m_state.config, startup_language(m_state.config));
-    try {
-        load_language_resources();
-    } catch (const std::runtime_error& error) {
-        // A missing or malformed interface file: the screens would have no wording.
-        show_plain_message({error.what(), {}, false});
+    CourseProblems problems;
+    load_language_resources(problems);
+    load_course_tables(m_state.config, m_state.tables, problems);
+    if (const CourseProblem* problem = problems.first_error()) {
+        // A course file the screens cannot do without, or one that is malformed.
+        show_plain_message({startup_message(*problem), {}, false});
         return 1;
     }
 

@@ -30,8 +30,9 @@ public:
     // loop should run.
     int start(const std::string& program_folder, const std::vector<std::string>& arguments);
 
-    // Reloads everything that depends on the language folder.
-    void load_language_resources();
+    // Reloads everything that depends on the language folder; problems of its files
+    // go to problems.
+    void load_language_resources(CourseProblems& problems);
 
     CourseState& state() { return m_state; }
 

@@ -3,9 +3,10 @@
 // the program and handed to whoever needs it; tests make their own.
 
 #include "core/config.h"
+#include "core/course_tables.h"
+#include "core/diagnostics.h"
 #include "core/interface_texts.h"
 
-#include <stdexcept>
 #include <string>
 
 namespace vimo {
@@ -14,16 +15,16 @@ struct CourseState {
     Config config;
     InterfaceTexts texts;
     DisplayNames names;
+    CourseTables tables;
 };
 
-// A required course file is missing; what() is "Brak pliku: " + path + ".".
-class MissingCourseFile : public std::runtime_error {
-public:
-    explicit MissingCourseFile(const std::string& path);
-};
+// Reloads from the current language folder what depends on it and needs no screen:
+// the interface texts, the display names and the lesson groups (all required).
+// Problems, with file and line, go to problems.
+void load_language_tables(CourseState& state, CourseProblems& problems);
 
-// Reloads the interface texts (required) and the display names (optional) from the
-// current language folder. Throws MissingCourseFile or CourseFileError.
-void load_language_tables(CourseState& state);
+// The text of the message box that stops start-up for a problem: the file, the line
+// and what is wrong ("Brak pliku: ..." for a missing file, as it names the file).
+std::string startup_message(const CourseProblem& problem);
 
 } // namespace vimo

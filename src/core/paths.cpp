@@ -76,6 +76,14 @@ bool path_exists(std::string_view path) {
     return !resolved.empty() && exists_exactly(resolved);
 }
 
+std::string course_relative_name(const std::string& course_root, const std::string& path) {
+    const std::string resolved = resolve_path(path);
+    const std::string root = normalize_separators(course_root);
+    const std::string prefix = root == "/" ? root : root + "/";
+    if (!root.empty() && resolved.starts_with(prefix)) return resolved.substr(prefix.size());
+    return resolved;
+}
+
 std::string folder_of(std::string_view path) {
     const std::size_t last = path.find_last_of("/\\");
     if (last == std::string_view::npos) return {};

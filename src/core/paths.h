@@ -23,6 +23,10 @@ std::string resolve_path(std::string_view path);
 // True when resolve_path(path) names an existing file or folder.
 bool path_exists(std::string_view path);
 
+// How problems name a course file: its resolved path relative to the course root,
+// "/"-separated and spelled as found on disk (the whole path when it lies elsewhere).
+std::string course_relative_name(const std::string& course_root, const std::string& path);
+
 // The folder part of path, up to and including its last "/" or "\" ("" if none).
 std::string folder_of(std::string_view path);
 

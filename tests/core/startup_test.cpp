@@ -193,38 +193,54 @@ TEST_F(Startup, NetworkModeFromDdT) {
 TEST_F(Startup, LanguageTablesOfTheChosenFolder) {
     course.write_minimal_course();
     course.write_utf16("Lang_r/1/infa_ru.txt", {"1=first=First="});
+    course.write_utf16("Lang_r/1/nazwy_ru.txt", {"G1=Grammar"});
+    course.write_utf16("Lang_r/1/grau.txt", {"1=x=G1=Grammar=", "2=x=G2=Reading="});
     CourseState state;
     state.config = configure(course.root()).config;
     set_interface_language(state.config, 1);
     EXPECT_EQ(state.config.language_folder, "Lang_r\\1\\");
-    load_language_tables(state);
+    CourseProblems problems;
+    load_language_tables(state, problems);
+    EXPECT_TRUE(problems.all().empty()) << problems.all().front().text();
     EXPECT_EQ(state.texts.count(), 1);
+    EXPECT_EQ(state.names.count(), 1);
+    EXPECT_EQ(state.tables.groups.size(), 2u);
 
+    // A folder without its files: each required file is named, the message box says
+    // which one is missing.
     set_interface_language(state.config, 2);
-    try {
-        load_language_tables(state);
-        ADD_FAILURE() << "a missing interface-text file was accepted";
-    } catch (const MissingCourseFile& error) {
-        EXPECT_EQ(std::string(error.what()),
-                  "Brak pliku: " + course.root() + "Lang_r\\2\\infa_ru.txt.");
-    }
+    CourseProblems missing;
+    load_language_tables(state, missing);
+    ASSERT_EQ(missing.all().size(), 3u);
+    EXPECT_EQ(missing.all()[0].file, "Lang_r/2/infa_ru.txt");
+    EXPECT_EQ(startup_message(missing.all()[0]),
+              "Brak pliku: " + course.root() + "Lang_r/2/infa_ru.txt.");
+    EXPECT_EQ(state.texts.count(), 0);
 }
 
 TEST_F(Startup, MalformedInterfaceTextFilesNameFileAndLine) {
     course.write_minimal_course();
     CourseState state;
     state.config = configure(course.root()).config;
-    course.write_bytes("Lang_r/0/infa_ru.txt", std::string("1\0=\0", 4));
-    EXPECT_THROW(load_language_tables(state), CourseFileError);
-    course.write_bytes("Lang_r/0/infa_ru.txt", std::string("\xFF\xFE"
-                                                           "a\0\r\0\n\0b",
-                                                           9));
-    try {
-        load_language_tables(state);
-        ADD_FAILURE() << "an odd byte count was accepted";
-    } catch (const CourseFileError& error) {
-        EXPECT_EQ(error.line(), 2);
-        EXPECT_NE(error.file().find("infa_ru.txt"), std::string::npos);
+    const std::pair<std::string, int> cases[] = {
+        {std::string("1\0=\0", 4), 1}, // no byte-order mark
+        {std::string("\xFF\xFE"
+                     "a\0\r\0\n\0b",
+                     9),
+         2}, // odd byte count
+    };
+    for (const auto& [bytes, line] : cases) {
+        course.write_bytes("Lang_r/0/infa_ru.txt", bytes);
+        CourseProblems problems;
+        load_language_tables(state, problems);
+        const CourseProblem* problem = problems.first_error();
+        ASSERT_NE(problem, nullptr) << line;
+        EXPECT_EQ(problem->file, "Lang_r/0/infa_ru.txt");
+        EXPECT_EQ(problem->line, line);
+        EXPECT_EQ(startup_message(*problem).rfind(
+                      "Lang_r/0/infa_ru.txt, line " + std::to_string(line) + ": ", 0),
+                  0u)
+            << startup_message(*problem);
     }
 }
 

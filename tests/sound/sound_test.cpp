@@ -243,7 +243,7 @@ TEST_F(Sound, RecordingIsHeardOnTheSoundDeviceUntilStopped) {
     sound.stop_sound();
 
     EXPECT_TRUE(wait_until([&] { return listener.heard(SinkListener::Level::silent); }));
-    EXPECT_TRUE(ends == std::vector<End>{End::interrupted}) << "stopped before its end";
+    EXPECT_EQ(ends, std::vector<End>{End::interrupted}) << "stopped before its end";
 }
 
 TEST_F(Sound, CutOffRecordingIsNotHeardAgain) {

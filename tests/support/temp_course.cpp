@@ -54,6 +54,10 @@ void TempCourse::write_minimal_course() const {
     write_8bit("vr60.ini", {"Lexaro", "MR=" + root()});
     write_8bit("prof_r.txt", {"Test course", "1", "0"});
     write_utf16("Lang_r/0/infa_ru.txt", {"1=first=Pierwszy=", "2=second=Drugi="});
+    write_utf16("Lang_r/0/nazwy_ru.txt", {"G1=Gramatyka"});
+    write_utf16("Lang_r/0/grau.txt", {"1=x=G1=Gramatyka="});
+    write_8bit("rozumienia_a.txt", {"1=1=1=My morning="});
+    write_utf16("St_au.txt", {"T1#1#bg#instr#", "MC#Q=T_a=b#", "0=", "-----"});
 }
 
 } // namespace vimo::test

@@ -21,8 +21,8 @@ public:
     // UTF-8 lines written as a course text file: FF FE, UTF-16LE, CR LF after each.
     void write_utf16(const std::string& relative, const std::vector<std::string>& lines) const;
     void make_folder(const std::string& relative) const;
-    // The smallest course the program starts on: vr60.ini, prof_r.txt and an
-    // interface-text file for language 0.
+    // The smallest course the program starts on: vr60.ini, prof_r.txt, the files of
+    // the language folder 0 and one comprehension text with one task.
     void write_minimal_course() const;
 
 private:

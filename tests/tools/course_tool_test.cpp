@@ -25,10 +25,6 @@ ToolRun run(const std::vector<std::string>& arguments) {
 // The smallest course the loaders accept: one group, one text with one task.
 void write_small_course(const test::TempCourse& course) {
     course.write_minimal_course();
-    course.write_utf16("Lang_r/0/nazwy_ru.txt", {"G1=Grammar"});
-    course.write_utf16("Lang_r/0/grau.txt", {"1=x=G1=Grammar="});
-    course.write_8bit("rozumienia_a.txt", {"/ texts", "1=1=1=My morning="});
-    course.write_utf16("St_au.txt", {"T1#1#bg#instr#", "MC#Q=T_a=b#", "0=", "-----"});
     course.write_bytes("Teksty_wav/1.wav", "RIFF");
 }
 
@@ -87,7 +83,7 @@ TEST(CourseTool, ItemsListsTheRecordsOfANewLearner) {
     EXPECT_EQ(items.status, 0) << items.err;
     EXPECT_EQ(items.out,
               "{\"n\":1,\"name\":\"tek_1\",\"kind\":40,\"key\":1,\"level\":1,"
-              "\"group_id\":\"G1\",\"group_name\":\"Grammar\",\"title\":\"My morning\"}\n");
+              "\"group_id\":\"G1\",\"group_name\":\"Gramatyka\",\"title\":\"My morning\"}\n");
 }
 
 TEST(CourseTool, ResultsDumpsWholeRecordsAndReportsAPartialOne) {
