@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <chrono>
+#include <exception>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -31,6 +32,7 @@ vimo::Config course_config(const std::string& root) {
     vimo::Config config;
     config.course_root = root;
     config.media_root = root;
+    config.learner_folder = root;
     vimo::apply_course_variant(config, 1);
     return config;
 }
@@ -54,7 +56,7 @@ public:
     const vimo::CourseTables& tables() const { return m_tables; }
     const std::vector<std::string>& word_lists() const { return m_word_lists; }
     const vimo::ResultsStore& store() const { return m_store; }
-    std::string results_path() const { return m_config.course_root + "v1r2_55"; }
+    std::string results_path() const { return vimo::results_file_path(m_config); }
     // Why the benchmarks cannot run, or empty.
     const std::string& failure() const { return m_failure; }
 
@@ -64,7 +66,12 @@ private:
             m_failure = "no temporary folder: " + m_folder.errorString().toStdString();
             return;
         }
-        vimo::write_capacity_course(m_config.course_root);
+        try {
+            vimo::write_capacity_course(m_config.course_root);
+        } catch (const std::exception& e) {
+            m_failure = e.what();
+            return;
+        }
         vimo::CourseProblems problems;
         load_all_tables(m_config, m_tables, problems);
         m_word_lists = vimo::list_word_lists(m_config.course_root);
@@ -76,9 +83,12 @@ private:
     void report(const vimo::CourseProblems& problems, const vimo::BuildNotice& notice) {
         for (const vimo::CourseProblem& problem : problems.all())
             std::cerr << problem.text() << '\n';
+        print_counts();
         if (!problems.all().empty()) m_failure = "the capacity course has problems";
         if (notice.incomplete()) m_failure = notice.message;
-        print_counts();
+        if (m_store.count() != vimo::capacity_course::records)
+            m_failure = "the build made " + std::to_string(m_store.count()) + " records, not " +
+                        std::to_string(vimo::capacity_course::records);
     }
 
     void print_counts() const {

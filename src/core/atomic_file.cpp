@@ -3,7 +3,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -55,16 +54,6 @@ void write_all(int fd, std::string_view bytes, const std::string& target) {
     }
 }
 
-// Makes the rename itself durable.
-void sync_folder(const std::string& target) {
-    const std::size_t slash = target.find_last_of('/');
-    const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
 } // namespace
 
 FileWriteError::FileWriteError(const std::string& path, const std::string& reason)
@@ -84,7 +73,6 @@ void write_file_atomically(const std::string& path, std::string_view bytes) {
         throw FileWriteError(path, "cannot replace the file: " + reason_from_errno());
     }
     temporary.renamed();
-    sync_folder(path);
 }
 
 } // namespace vimo

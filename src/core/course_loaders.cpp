@@ -34,20 +34,12 @@ constexpr std::size_t kShownLength = 40; // characters of a bad value quoted in 
 // ---------------------------------------------------------------------------------
 // Files and problems
 
-// The course path relative to the course root, "/"-separated, spelled as on disk.
-std::string relative_name(const std::string& course_root, const std::string& resolved) {
-    const std::string root = normalize_separators(course_root);
-    const std::string prefix = root.empty() || root == "/" ? root : root + "/";
-    if (!prefix.empty() && resolved.starts_with(prefix)) return resolved.substr(prefix.size());
-    return resolved;
-}
-
 // One course file of a loader: where it is and the name its problems carry.
 class SourceFile {
 public:
     SourceFile(const Config& config, const std::string& course_relative, CourseProblems& problems)
         : m_path(resolve_path(config.course_path(course_relative))),
-          m_name(relative_name(config.course_root, m_path)), m_problems(&problems) {}
+          m_name(course_relative_name(config.course_root, m_path)), m_problems(&problems) {}
 
     const std::string& path() const { return m_path; }
     void error(int line, std::string message) const {
@@ -237,11 +229,16 @@ public:
     void error(std::string message) const { m_file->error(m_line, std::move(message)); }
     void warning(std::string message) const { m_file->warning(m_line, std::move(message)); }
 
+    // The quoted text is made only for the message: most numbers are good.
     std::optional<int> number(std::string_view text8, const std::string& what) const {
-        return expect(whole_number(text8), what, shown8(text8));
+        const std::optional<int> value = whole_number(text8);
+        if (!value) error("expected " + what + ", found " + shown8(text8));
+        return value;
     }
     std::optional<int> uni_number(std::string_view uni, const std::string& what) const {
-        return expect(uni_whole_number(uni), what, shown16(uni));
+        const std::optional<int> value = uni_whole_number(uni);
+        if (!value) error("expected " + what + ", found " + shown16(uni));
+        return value;
     }
     // A level: any number is taken, one outside 1 to 4 with a warning.
     std::optional<int> level(std::optional<int> value) const {
@@ -257,12 +254,6 @@ public:
     }
 
 private:
-    std::optional<int> expect(std::optional<int> value, const std::string& what,
-                              const std::string& found) const {
-        if (!value) error("expected " + what + ", found " + found);
-        return value;
-    }
-
     const SourceFile* m_file = nullptr;
     int m_line = 0;
 };
@@ -700,6 +691,7 @@ std::size_t read_spoken_lines(const SourceFile& file, const Lines16& lines, std:
             reported_full = true;
             continue;
         }
+        spoken->line = check.line();
         dialogue->lines.push_back(std::move(*spoken));
     }
     return i;
@@ -828,6 +820,7 @@ std::size_t add_task(const SourceFile& file, const Lines16& lines, std::size_t f
         check.error("comprehension text " + std::to_string(task.text_number) + " has more than " +
                     std::to_string(table_capacity::tasks_per_text) + " tasks");
     }
+    task.line = check.line();
     tables.tasks.push_back(std::move(task));
     return next;
 }
@@ -941,6 +934,7 @@ void load_comprehension_texts(const Config& config, CourseTables& tables,
             check.warning("text number " + std::to_string(text->number) +
                           " is used again (first on line " + std::to_string(first->second) + ")");
         }
+        text->line = check.line();
         tables.texts.push_back(std::move(*text));
     }
 }
@@ -1092,7 +1086,9 @@ void load_letters(const Config& config, CourseTables& tables, CourseProblems& pr
             return;
         }
         std::optional<Letter> letter = parse_letter(line, check);
-        if (letter) tables.letters.push_back(std::move(*letter));
+        if (!letter) continue;
+        letter->line = check.line();
+        tables.letters.push_back(std::move(*letter));
     }
 }
 
@@ -1179,7 +1175,7 @@ void check_word_lists(const std::string& course_root, CourseProblems& problems) 
     const std::vector<std::string> names = all_word_lists(course_root);
     if (names.size() <= static_cast<std::size_t>(table_capacity::word_lists)) return;
     const std::string folder = resolve_path(course_root + "cw_r");
-    problems.error(relative_name(course_root, folder), 0,
+    problems.error(course_relative_name(course_root, folder), 0,
                    "more than " + std::to_string(table_capacity::word_lists) +
                        " word lists (*.bc4): the course lists the first " +
                        std::to_string(table_capacity::word_lists) + "; " +

@@ -27,6 +27,7 @@ struct ComprehensionText {
     int level = 0;
     int group = 0; // group index, 1-based
     std::string title;
+    int line = 0; // where it stands in its file
 };
 
 // A line of "zd" + L + "_rozumu.txt".
@@ -79,6 +80,7 @@ struct Letter {
     int level = 0;
     int group = 0;
     int parameter = 0;
+    int line = 0;
 };
 
 // A line of slowniczeku.txt.
@@ -97,6 +99,7 @@ struct TaskEntry {
     std::string kind;         // "MC", "TF", "DD", "HH", "WP", "DF", "DV", "ZDD"
     std::array<int, 10> parameters{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1}; // -1: none
     std::optional<std::array<int, 3>> times_ms; // header fields 8 to 10, when given; -1: blank
+    int line = 0; // of the header line
     int glossary_number() const { return parameters[0]; }
 };
 
@@ -122,6 +125,7 @@ struct DialogueLine {
     UniString sound;   // recording name under "Dialogi\"
     UniString text;
     UniString translation;
+    int line = 0;
 };
 
 // An entry of "dialogi_" + L + "u.txt".

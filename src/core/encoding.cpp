@@ -88,18 +88,25 @@ std::string convert(const Converter& converter, std::string_view text, std::stri
     return out;
 }
 
+// Opening a converter costs more than most conversions, and loaders convert thousands
+// of short texts: each thread keeps one per direction, reset before every use.
+const Converter& reset(const Converter& converter) {
+    iconv(converter.get(), nullptr, nullptr, nullptr, nullptr);
+    return converter;
+}
+
 } // namespace
 
 std::string cp1250_to_utf8(std::string_view text) {
     if (text.empty()) return {};
-    const Converter converter("UTF-8", "WINDOWS-1250");
-    return convert(converter, text, "\xEF\xBF\xBD", one_byte);
+    thread_local const Converter converter("UTF-8", "WINDOWS-1250");
+    return convert(reset(converter), text, "\xEF\xBF\xBD", one_byte);
 }
 
 std::string utf8_to_cp1250(std::string_view text) {
     if (text.empty()) return {};
-    const Converter converter("WINDOWS-1250", "UTF-8");
-    return convert(converter, text, "?", utf8_sequence_length);
+    thread_local const Converter converter("WINDOWS-1250", "UTF-8");
+    return convert(reset(converter), text, "?", utf8_sequence_length);
 }
 
 } // namespace vimo

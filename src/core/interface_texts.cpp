@@ -45,13 +45,14 @@ void DisplayNames::set_lines(const std::vector<UniString>& lines) {
     m_pairs.clear();
     for (const UniString& line : lines) {
         if (static_cast<int>(m_pairs.size()) >= capacity) break;
-        // Cut at the first "=" byte: the key is the bytes before it, the value is the
-        // rest, starting with the "=" unit's zero high byte.
-        const std::size_t cut = line.find('=');
-        if (cut == std::string::npos) continue;
-        const std::string before = line.substr(0, cut);
-        m_pairs.emplace_back(uni_narrow(before, 1, static_cast<int>(cut + 1) / 2),
-                             line.substr(cut + 1));
+        // Cut at the first "=" unit: the key is the text before it, the value is the
+        // rest, starting with the "=" unit's zero high byte. Whole units, so that a
+        // character such as н (3D 04) in a key or value is not taken for the "=".
+        std::size_t at = 0;
+        while (at + 1 < line.size() && !(line[at] == '=' && line[at + 1] == '\0'))
+            at += 2;
+        if (at + 1 >= line.size()) continue;
+        m_pairs.emplace_back(uni_narrow(line, 1, static_cast<int>(at / 2)), line.substr(at + 1));
     }
 }
 

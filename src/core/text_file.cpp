@@ -81,6 +81,7 @@ UniString uni_read_line(CourseTextReader& reader) {
 
     // Line ends and the end mark are whole units: a byte 0A, 0D or 1A inside another
     // character (К is 1A 04, Ċ is 0A 01) is text like any other.
+    std::size_t segment = pos; // start of the units not yet copied into the line
     while (pos + 1 < bytes.size()) {
         const char16_t unit = reader.unit_at(pos);
         if (unit == kLf || (unit == kCr && reader.unit_at(pos + 2) == kLf)) break;
@@ -88,9 +89,13 @@ UniString uni_read_line(CourseTextReader& reader) {
             reader.m_eof_mark = true;
             break;
         }
-        if (unit != kCr) line.append(bytes, pos, 2); // a lone CR is dropped
+        if (unit == kCr) { // a lone CR is dropped
+            line.append(bytes, segment, pos - segment);
+            segment = pos + 2;
+        }
         pos += 2;
     }
+    line.append(bytes, segment, pos - segment);
     if (pos + 1 == bytes.size()) line.push_back(bytes[pos++]); // a dangling odd byte
 
     if (!reader.m_eof_mark) {

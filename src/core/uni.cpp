@@ -149,22 +149,18 @@ UniString uni_trim(std::string_view s) {
 }
 
 UniString uni_field(int n, std::string_view s, char16_t c) {
-    UniString field;
     int separators = 0;
+    std::size_t start = 0; // where the current field begins
     std::size_t i = 0;
     for (; i + 1 < s.size(); i += 2) {
-        if (unit_at(s, i) != c) {
-            field.append(s.substr(i, 2));
-            continue;
-        }
-        if (++separators == n) return field;
-        field.clear();
+        if (unit_at(s, i) != c) continue;
+        if (++separators == n) return UniString(s.substr(start, i - start));
+        start = i + 2;
     }
-    // A dangling odd byte stays with the last field.
-    if (i < s.size()) field.push_back(s[i]);
-    // Text after the last separator is a field of its own, as if a separator followed.
+    // Text after the last separator (with a dangling odd byte) is a field of its own,
+    // as if a separator followed.
     const bool ends_with_separator = i == s.size() && i >= 2 && unit_at(s, i - 2) == c;
-    if (!ends_with_separator && ++separators == n) return field;
+    if (!ends_with_separator && ++separators == n) return UniString(s.substr(start));
     return {};
 }
 

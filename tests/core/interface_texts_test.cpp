@@ -52,11 +52,15 @@ TEST_F(LanguageTables, TableKeepsAtMostItsCapacity) {
 }
 
 TEST_F(LanguageTables, DisplayNamesCutAtTheFirstEquals) {
-    course.write_utf16("nazwy_ru.txt",
-                       {"Lekcja 1=Lesson 1", "DZIAL=1=Część pierwsza", "Lekcja 1=duplikat", "bez"});
+    course.write_utf16("nazwy_ru.txt", {"Lekcja 1=Lesson 1", "DZIAL=1=Część pierwsza",
+                                        "Lekcja 1=duplikat", "bez", "Он=On"});
     DisplayNames names;
     names.load(course.path("nazwy_ru.txt"));
-    EXPECT_EQ(names.count(), 3);
+    EXPECT_EQ(names.count(), 4);
+    // н is 3D 04: its "=" byte is not the separator.
+    const std::string on_key = "\x1E\x04\x3D\x04"; // the nonzero bytes of Он
+    ASSERT_TRUE(names.find(on_key));
+    EXPECT_EQ(uni_to_qstring(uni_trim(*names.find(on_key))), "On");
     const auto lesson = names.find("Lekcja 1");
     ASSERT_TRUE(lesson);
     // The value begins with the zero high byte of "="; uni_trim realigns it.

@@ -13,12 +13,8 @@ namespace vimo {
 
 namespace {
 
-// The file's name under the course root, "/"-separated, spelled as found on disk.
 std::string relative_name(const Config& config, const std::string& course_path) {
-    const std::string resolved = resolve_path(course_path);
-    const std::string root = normalize_separators(config.course_root) + "/";
-    if (resolved.rfind(root, 0) == 0) return resolved.substr(root.size());
-    return normalize_separators(course_path);
+    return course_relative_name(config.course_root, course_path);
 }
 
 void check_course_text_file(const Config& config, const std::string& path, bool required,
@@ -77,7 +73,7 @@ void warn_about_texts(const LoadedCourse& course, CourseProblems& problems) {
         if (!course_file_exists(config, "Teksty_mpg_r\\" + name + ".mpg") &&
             !course_file_exists(config, "Teksty_htm_r\\" + name + ".htm") &&
             !media_exists(config, "Teksty_wav\\" + name + ".wav")) {
-            problems.warning(tasks_file, 0,
+            problems.warning(tasks_file, first_task->line,
                              "text " + std::to_string(text.number) + " (" + name +
                                  "): no film Teksty_mpg_r/" + name + ".mpg, page Teksty_htm_r/" +
                                  name + ".htm or recording Teksty_wav/" + name + ".wav");
@@ -88,26 +84,10 @@ void warn_about_texts(const LoadedCourse& course, CourseProblems& problems) {
             course.tables.texts.begin(), course.tables.texts.end(),
             [&task](const ComprehensionText& text) { return text.number == task.text_number; });
         if (!known) {
-            problems.warning(tasks_file, 0,
+            problems.warning(tasks_file, task.line,
                              "a " + task.kind + " task names text " +
                                  std::to_string(task.text_number) + ", which is not in " +
                                  texts_file);
-        }
-    }
-}
-
-void warn_about_catalogue(const LoadedCourse& course, CourseProblems& problems) {
-    static const std::vector<std::string> known_types{"11", "53", "60", "48"};
-    const std::string file =
-        relative_name(course.config, course.config.course_path("kurs_cwiczu.kvt"));
-    int n = 0;
-    for (const CatalogueEntry& entry : course.tables.catalogue) {
-        ++n;
-        const std::string type = entry.key8.size() >= 6 ? entry.key8.substr(4, 2) : std::string{};
-        if (std::find(known_types.begin(), known_types.end(), type) == known_types.end()) {
-            problems.warning(file, 0,
-                             "entry " + std::to_string(n) + " (" + cp1250_to_utf8(entry.key8) +
-                                 ") has the unknown type \"" + cp1250_to_utf8(type) + "\"");
         }
     }
 }
@@ -159,7 +139,6 @@ LoadedCourse load_course_for_check(const std::string& course_root) {
 
 void add_reference_warnings(const LoadedCourse& course, CourseProblems& problems) {
     warn_about_texts(course, problems);
-    warn_about_catalogue(course, problems);
     warn_about_letters_and_dialogues(course, problems);
 }
 
