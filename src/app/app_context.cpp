@@ -2,6 +2,8 @@
 
 #include "core/course_loaders.h"
 #include "core/dates.h"
+#include "core/sound.h"
+#include "core/text_file.h"
 #include "navigation/backdrop_screen.h"
 #include "navigation/exit_window_screen.h"
 #include "navigation/main_menu_screen.h"
@@ -33,6 +35,9 @@ AppContext::AppContext() = default;
 AppContext::~AppContext() = default;
 
 void AppContext::create_screens() {
+    m_sound = std::make_unique<SoundService>([](const std::string& message) {
+        show_plain_message({message, {}, false});
+    });
     // The main window comes first; the configuration already ran on its behalf.
     m_exit_window = std::make_unique<TForm24>(m_state);
     m_main_form = std::make_unique<TMainForm>(m_state, *m_exit_window);
@@ -62,6 +67,11 @@ int AppContext::start(const std::string& program_folder,
     create_screens();
     set_interface_language(m_state.config, startup_language(m_state.config));
     CourseProblems problems;
+    try {
+        m_learner.learners.load(learner_list_path(m_state.config));
+    } catch (const CourseFileError& error) {
+        problems.error(error.file(), error.line(), error.problem());
+    }
     load_language_resources(problems);
     load_course_tables(m_state.config, m_state.tables, problems);
     if (const CourseProblem* problem = problems.first_error()) {

@@ -3,6 +3,7 @@
 // engine receives, and every screen, created once at start-up and shown and hidden
 // until the process ends.
 
+#include "app/learner_session.h"
 #include "core/clock.h"
 #include "core/course_state.h"
 #include "core/random.h"
@@ -14,6 +15,7 @@
 
 namespace vimo {
 
+class SoundService;
 class TMainForm;
 class TForm24;
 class TPodkladForm;
@@ -35,13 +37,16 @@ public:
     void load_language_resources(CourseProblems& problems);
 
     CourseState& state() { return m_state; }
+    LearnerState& learner() { return m_learner; }
 
 private:
     void create_screens();
 
     CourseState m_state;
+    LearnerState m_learner;
     SystemClock m_clock;
     ClockSeededRandom m_random{m_clock};
+    std::unique_ptr<SoundService> m_sound;
     std::unique_ptr<TForm24> m_exit_window;
     std::unique_ptr<TMainForm> m_main_form;
     std::unique_ptr<TPodkladForm> m_backdrop;
