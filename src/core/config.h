@@ -28,8 +28,8 @@ struct Config {
     bool english_marker = false;       // be.ini present
     int network_mode = -1;             // -1 stand-alone, 1 network
     std::vector<std::string> dd_lines; // dd.t's server settings, in network mode
-    std::string learner_folder;
-    std::string learner_name;
+    std::string learner_folder;        // course root + learner number + "\"
+    std::string learner_name;          // UTF-8 (usr.t holds it in Windows-1250)
 
     // course root + language folder + name: the path of a language-dependent file.
     std::string language_path(std::string_view name) const;

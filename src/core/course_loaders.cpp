@@ -101,16 +101,8 @@ bool is_blank_byte(char c) {
     return static_cast<unsigned char>(c) <= ' ';
 }
 
-std::string_view trim8(std::string_view text) {
-    const auto first = std::find_if_not(text.begin(), text.end(), is_blank_byte);
-    const auto last = std::find_if_not(text.rbegin(), text.rend(), is_blank_byte).base();
-    if (first >= last) return {};
-    return text.substr(static_cast<std::size_t>(first - text.begin()),
-                       static_cast<std::size_t>(last - first));
-}
-
 bool is_blank8(std::string_view text) {
-    return trim8(text).empty();
+    return trim_8bit(text).empty();
 }
 
 char16_t unit_at(std::string_view s, std::size_t byte) {
@@ -201,11 +193,11 @@ std::string shown16(std::string_view uni) {
 }
 
 std::string shown8(std::string_view text) {
-    return shortened(cp1250_to_qstring(trim8(text)));
+    return shortened(cp1250_to_qstring(trim_8bit(text)));
 }
 
 std::optional<int> whole_number(std::string_view text) {
-    std::string_view digits = trim8(text);
+    std::string_view digits = trim_8bit(text);
     if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
     if (digits.empty()) return std::nullopt;
     int value = 0;
@@ -714,7 +706,7 @@ std::optional<Letter> parse_letter(std::string_view line, const LineCheck& check
                     shown8(line));
         return std::nullopt;
     }
-    const std::string_view file = trim8(fields[0]);
+    const std::string_view file = trim_8bit(fields[0]);
     if (file.empty()) check.error("expected the letter's file name in field 1");
     const auto level = check.level(check.number(fields[1], kLevelExpected));
     const auto group = check.group(check.number(fields[2], kGroupExpected));
@@ -784,7 +776,7 @@ bool parse_task_parameters(TaskEntry& task, const LineCheck& check) {
     const std::vector<std::string_view> fields = split8(line, '=');
     bool good = true;
     for (std::size_t k = 0; k < fields.size(); ++k) {
-        if (trim8(fields[k]).empty()) continue;
+        if (trim_8bit(fields[k]).empty()) continue;
         if (k >= task.parameters.size()) {
             check.warning("more than ten parameters: only the first ten are read");
             break;
@@ -840,8 +832,8 @@ std::optional<OpenTask> parse_open_task(std::string_view line, const LineCheck& 
     const auto group = check.group(check.number(fields[1], kGroupExpected));
     const auto level = check.level(check.number(fields[2], kLevelExpected));
     if (!number || !group || !level) return std::nullopt;
-    return OpenTask{*number, *group, *level, std::string(trim8(fields[3])),
-                    std::string(trim8(fields[4]))};
+    return OpenTask{*number, *group, *level, std::string(trim_8bit(fields[3])),
+                    std::string(trim_8bit(fields[4]))};
 }
 
 bool is_comment8(std::string_view line) {

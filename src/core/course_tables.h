@@ -99,7 +99,7 @@ struct TaskEntry {
     std::string kind;         // "MC", "TF", "DD", "HH", "WP", "DF", "DV", "ZDD"
     std::array<int, 10> parameters{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1}; // -1: none
     std::optional<std::array<int, 3>> times_ms; // header fields 8 to 10, when given; -1: blank
-    int line = 0; // of the header line
+    int line = 0;                               // of the header line
     int glossary_number() const { return parameters[0]; }
 };
 

@@ -20,18 +20,6 @@ namespace {
 
 constexpr int min_name_length = 2;
 
-bool is_blank(char c) {
-    return static_cast<unsigned char>(c) <= 0x20;
-}
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && is_blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && is_blank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 // Names are compared and measured as the learner sees them: in characters, with
 // Polish capitals such as Ł equal to their small letters.
 int character_count(std::string_view utf8) {
@@ -53,7 +41,7 @@ bool fits_learner_list(std::string_view name) {
 }
 
 int learner_number(std::string_view text, const std::string& file, int line) {
-    const std::string_view number = trimmed(text);
+    const std::string_view number = trim_8bit(text);
     const std::string expected = "expected a learner number before \"=\", found ";
     if (number.empty()) throw CourseFileError(file, line, expected + "nothing");
     try {
@@ -68,12 +56,12 @@ std::vector<Learner> parse_learner_list(const std::vector<std::string>& lines,
     std::vector<Learner> learners;
     for (std::size_t index = 0; index < lines.size(); ++index) {
         if (learners.size() == static_cast<std::size_t>(LearnerList::capacity)) break;
-        const std::string_view line = trimmed(lines[index]);
+        const std::string_view line = trim_8bit(lines[index]);
         const std::size_t equals = line.find('=');
         if (equals == std::string_view::npos) continue;
         const int number =
             learner_number(line.substr(0, equals), file, static_cast<int>(index) + 1);
-        learners.push_back({number, cp1250_to_utf8(trimmed(line.substr(equals + 1)))});
+        learners.push_back({number, cp1250_to_utf8(trim_8bit(line.substr(equals + 1)))});
     }
     return learners;
 }
@@ -98,7 +86,7 @@ void LearnerList::load(const std::string& path) {
 
 AddLearnerResult LearnerList::add_learner(std::string_view name) {
     if (m_path.empty()) throw std::logic_error("add_learner: no learner list was loaded");
-    const std::string new_name(trimmed(name));
+    const std::string new_name(trim_8bit(name));
     const AddLearnerOutcome refusal = check_new_name(new_name);
     if (refusal != AddLearnerOutcome::added) return {refusal};
 
@@ -139,7 +127,7 @@ std::optional<int> LearnerList::next_number() const {
 }
 
 bool can_confirm_new_learner(std::string_view name) {
-    return character_count(trimmed(name)) >= min_name_length;
+    return character_count(trim_8bit(name)) >= min_name_length;
 }
 
 std::string learner_list_path(const Config& config) {

@@ -17,20 +17,8 @@ namespace {
 constexpr int first_repetition_value = 1;
 constexpr int last_repetition_value = 100;
 
-bool is_blank(char c) {
-    return static_cast<unsigned char>(c) <= 0x20;
-}
-
 bool is_digit(char c) {
     return c >= '0' && c <= '9';
-}
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && is_blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && is_blank(text.back()))
-        text.remove_suffix(1);
-    return text;
 }
 
 // The lines of one settings file, numbered from 1 as the file's layout counts them.
@@ -40,7 +28,7 @@ public:
         : m_lines(lines), m_file(file) {}
 
     bool has(int line) const { return static_cast<std::size_t>(line) <= m_lines.size(); }
-    std::string_view text(int line) const { return trimmed(m_lines[line - 1]); }
+    std::string_view text(int line) const { return trim_8bit(m_lines[line - 1]); }
 
     bool flag(int line, bool fallback) const { return has(line) ? text(line) == "T" : fallback; }
 
@@ -174,8 +162,8 @@ void settings_save(const std::string& path, const Settings& settings) {
 }
 
 int validate_repetition_fields(std::string_view threshold, std::string_view interval) {
-    const std::string_view threshold_text = trimmed(threshold);
-    const std::string_view interval_text = trimmed(interval);
+    const std::string_view threshold_text = trim_8bit(threshold);
+    const std::string_view interval_text = trim_8bit(interval);
     if (!is_digits_only(threshold_text)) return threshold_not_digits_text;
     if (!is_digits_only(interval_text)) return interval_not_digits_text;
     if (!is_repetition_value(threshold_text)) return threshold_out_of_range_text;

@@ -48,14 +48,6 @@ std::string without_zero_bytes(std::string_view s) {
     return result;
 }
 
-std::string_view trim_blank_bytes(std::string_view s) {
-    const auto first = std::find_if_not(s.begin(), s.end(), is_blank);
-    const auto last = std::find_if_not(s.rbegin(), s.rend(), is_blank).base();
-    if (first >= last) return {};
-    return s.substr(static_cast<std::size_t>(first - s.begin()),
-                    static_cast<std::size_t>(last - first));
-}
-
 bool is_punctuation(char16_t unit, int course_variant) {
     switch (unit) {
     case u'.':
@@ -187,6 +179,14 @@ UniString uni_blank_punctuation(std::string_view s, int course_variant) {
     return result;
 }
 
+std::string_view trim_8bit(std::string_view s) {
+    const auto first = std::find_if_not(s.begin(), s.end(), is_blank);
+    const auto last = std::find_if_not(s.rbegin(), s.rend(), is_blank).base();
+    if (first >= last) return {};
+    return s.substr(static_cast<std::size_t>(first - s.begin()),
+                    static_cast<std::size_t>(last - first));
+}
+
 int pos_from(int k, std::string_view t, std::string_view p) {
     if (p.empty() || t.empty() || k < 1 || static_cast<std::size_t>(k) > t.size()) return -1;
     const std::size_t found = t.find(p, static_cast<std::size_t>(k) - 1);
@@ -195,7 +195,7 @@ int pos_from(int k, std::string_view t, std::string_view p) {
 }
 
 int int_or_zero(std::string_view t) {
-    const std::string_view text = trim_blank_bytes(t);
+    const std::string_view text = trim_8bit(t);
     if (text.empty()) return 0;
     const bool negative = text.front() == '-';
     const std::string_view digits = (negative || text.front() == '+') ? text.substr(1) : text;

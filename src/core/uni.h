@@ -54,6 +54,8 @@ int uni_digits_to_int(std::string_view s);
 UniString uni_blank_punctuation(std::string_view s, int course_variant);
 
 // 8-bit helpers.
+// t without its leading and trailing spaces and control characters (bytes <= 32).
+std::string_view trim_8bit(std::string_view t);
 // First occurrence of p in t at or after byte k (1-based, absolute), or -1; also -1
 // when p or t is empty or k is outside 1 .. length of t.
 int pos_from(int k, std::string_view t, std::string_view p);
