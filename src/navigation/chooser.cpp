@@ -15,7 +15,9 @@ namespace {
 
 constexpr int kFirstDialogueKind = 70;
 constexpr int kLastDialogueKind = 74;
-constexpr int kRowsFollowingWithoutArrow = 27;
+// Rows that start inside the 537-pixel list (the 27th is cut at its foot); the down
+// arrow shows whenever a row lies below them, so that every row can be scrolled to.
+constexpr int kRowsStartingInList = (537 + 19) / 20;
 
 // Kind codes with a picture of their own in the kind-icon column.
 constexpr std::array<int, 24> kKindsWithIcon{'(', ')', '*', ',', '-', '.', '/', '2',
@@ -193,8 +195,7 @@ Bar score_bar(int score) {
 }
 
 Arrows scroll_arrows(int row_count, int first_visible) {
-    const int following = row_count - first_visible - 1;
-    return {first_visible > 0, following > kRowsFollowingWithoutArrow};
+    return {first_visible > 0, row_count - first_visible > kRowsStartingInList};
 }
 
 Hit hit_test(const std::vector<VisibleRow>& rows, int first_visible, int x, int y) {

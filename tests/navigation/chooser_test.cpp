@@ -193,12 +193,13 @@ INSTANTIATE_TEST_SUITE_P(
                       BarCase{"Score100", 100, 98, 3}),
     [](const auto& info) { return info.param.name; });
 
-TEST(ScrollArrows, UpAboveTheTopDownWhenMoreThan27RowsFollow) {
+TEST(ScrollArrows, UpAboveTheTopDownWhileARowStartsBelowTheList) {
     EXPECT_FALSE(scroll_arrows(100, 0).up);
     EXPECT_TRUE(scroll_arrows(100, 1).up);
-    EXPECT_FALSE(scroll_arrows(28, 0).down);
-    EXPECT_TRUE(scroll_arrows(29, 0).down);
-    EXPECT_FALSE(scroll_arrows(29, 1).down);
+    // Row 27 (from 0) would start at y = 540, below the 537-pixel list.
+    EXPECT_FALSE(scroll_arrows(27, 0).down);
+    EXPECT_TRUE(scroll_arrows(28, 0).down);
+    EXPECT_FALSE(scroll_arrows(28, 1).down);
 }
 
 // --- building ---
@@ -521,7 +522,8 @@ TEST_F(ChooserTest, ScrollingStopsWhereTheArrowsHide) {
     EXPECT_EQ(chooser.first_visible(), 0);
     for (int i = 0; i < 10; ++i)
         chooser.scroll_down();
-    EXPECT_EQ(chooser.first_visible(), 4);
+    // The last row is then the 27th from the top, the one the list cuts at its foot.
+    EXPECT_EQ(chooser.first_visible(), 5);
     EXPECT_TRUE(chooser.arrows().up);
     EXPECT_FALSE(chooser.arrows().down);
 
