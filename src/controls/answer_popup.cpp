@@ -1,0 +1,77 @@
+#include "controls/answer_popup.h"
+
+#include "controls/TransparentButton.h"
+#include "controls/UniLabel.h"
+#include "core/paths.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace vimo {
+
+namespace {
+
+constexpr QRect kAnswerArea{20, 40, 460, 70};
+constexpr int kButtonMargin = 8;
+
+} // namespace
+
+TForm6::TForm6(const Config& config, const TMyImageList* buttons, int ok_picture, QWidget* parent)
+    : QDialog(parent, Qt::FramelessWindowHint), m_config(config), m_answer(new TUniLabel(this)),
+      m_ok(new TTransparentButton(this)) {
+    setFixedSize(kSize);
+    setWindowTitle(QStringLiteral("Twoja odpowiedź"));
+    m_answer->setGeometry(kAnswerArea);
+    m_answer->setWordWrap(true);
+    m_answer->setUseNormalCaption(true);
+    m_ok->setImageList(buttons);
+    m_ok->setBitmapNormal(ok_picture);
+    m_ok->move(kSize.width() - m_ok->width() - kButtonMargin,
+               kSize.height() - m_ok->height() - kButtonMargin);
+    connect(m_ok, &TTransparentButton::clicked, this, &QDialog::accept);
+    load_language_resources();
+}
+
+void TForm6::load_language_resources() {
+    m_background = QImage(
+        QString::fromStdString(resolve_path(m_config.language_path("gfx_r\\twoja_odp_2.bmp"))));
+    update();
+}
+
+void TForm6::show_answer(const UniString& answer) {
+    m_answer->setCaptionNormal(answer);
+    show();
+    raise();
+    activateWindow();
+}
+
+void TForm6::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (m_background.isNull()) {
+        painter.fillRect(rect(), Qt::white);
+        return;
+    }
+    painter.drawImage(QPoint(0, 0), m_background);
+}
+
+void TForm6::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        accept();
+        return;
+    case Qt::Key_F1:
+        emit helpRequested(QStringLiteral("Htm_r\\h_pomoc.html"));
+        return;
+    default:
+        event->ignore();
+    }
+}
+
+void TForm6::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow()) accept();
+}
+
+} // namespace vimo
