@@ -1,7 +1,9 @@
 #include "app/app_context.h"
 
+#include "controls/image_strip.h"
 #include "core/course_loaders.h"
 #include "core/dates.h"
+#include "core/paths.h"
 #include "core/sound.h"
 #include "core/text_file.h"
 #include "navigation/backdrop_screen.h"
@@ -47,6 +49,13 @@ void AppContext::create_screens() {
 void AppContext::load_language_resources(CourseProblems& problems) {
     m_main_form->reload_background();
     load_language_tables(m_state, problems);
+    const std::string language_folder = m_state.config.course_root + m_state.config.language_folder;
+    try {
+        load_button_pictures(m_buttons, language_folder);
+    } catch (const ImageListError& error) {
+        problems.error(course_relative_name(m_state.config.course_root, language_folder + "but_r"),
+                       0, error.what());
+    }
 }
 
 int AppContext::start(const std::string& program_folder,

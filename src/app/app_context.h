@@ -4,6 +4,7 @@
 // until the process ends.
 
 #include "app/learner_session.h"
+#include "controls/MyImageList.h"
 #include "core/clock.h"
 #include "core/course_state.h"
 #include "core/random.h"
@@ -44,6 +45,7 @@ private:
 
     CourseState m_state;
     LearnerState m_learner;
+    TMyImageList m_buttons; // the shared picture list of every screen's buttons
     SystemClock m_clock;
     ClockSeededRandom m_random{m_clock};
     std::unique_ptr<SoundService> m_sound;

@@ -1,4 +1,5 @@
 #include "app/app_context.h"
+#include "controls/my_hint.h"
 
 #include <QApplication>
 #include <string>
@@ -6,6 +7,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    // Every hint of every screen is shown by the program's own hint window.
+    vimo::install_my_hint(application);
     QApplication::setApplicationName("lexaro-vimo");
     QApplication::setApplicationDisplayName(
         QString::fromUtf8("Lexaro Vimo - Rozumienie ze słuchu"));
