@@ -2,6 +2,7 @@
 #include "controls/UniLabel.h"
 #include "controls/message_window.h"
 #include "picture_fixtures.h"
+#include "support/modal.h"
 
 #include <QApplication>
 #include <QTest>
@@ -12,14 +13,7 @@
 namespace vimo {
 namespace {
 
-// Runs action on the modal window as soon as it is shown.
-void when_modal_shown(std::function<void(QWidget&)> action) {
-    QTimer::singleShot(0, [action] {
-        QWidget* modal = QApplication::activeModalWidget();
-        ASSERT_NE(modal, nullptr) << "no modal window is shown";
-        action(*modal);
-    });
-}
+using test::when_modal_shown;
 
 class MessageWindow : public ::testing::Test {
 protected:

@@ -3,7 +3,6 @@
 
 #include <QDir>
 #include <QFile>
-
 #include <gtest/gtest.h>
 
 namespace vimo {

@@ -1,6 +1,7 @@
 #include "navigation/click_area.h"
 #include "navigation/exit_window_screen.h"
 #include "navigation/main_menu_screen.h"
+#include "support/modal.h"
 #include "support/temp_course.h"
 
 #include <QApplication>
@@ -13,14 +14,7 @@
 namespace vimo {
 namespace {
 
-// Runs action on the modal window as soon as it is shown.
-void when_modal_shown(std::function<void(QWidget&)> action) {
-    QTimer::singleShot(0, [action] {
-        QWidget* modal = QApplication::activeModalWidget();
-        ASSERT_NE(modal, nullptr) << "no modal window is shown";
-        action(*modal);
-    });
-}
+using test::when_modal_shown;
 
 void click_child(QWidget& window, const char* name) {
     auto* area = window.findChild<ClickArea*>(name);
