@@ -876,6 +876,31 @@ std::vector<std::string> all_word_lists(const std::string& course_root) {
 // ---------------------------------------------------------------------------------
 // Loaders
 
+// Fills table from the lines of an 8-bit file, one entry a line: blank lines (and,
+// where the file has them, "/" comment lines) are skipped, every other line is parsed
+// and kept when it gives an entry, with the line it stands on; the first line beyond
+// the capacity is reported and ends the reading.
+template <typename Entry, typename Parse>
+void load_8bit_lines(const SourceFile& file, Need need, bool comments, int capacity,
+                     const char* entries, std::vector<Entry>& table, Parse parse) {
+    table.clear();
+    const std::optional<Lines8> lines = read_8bit(file, need);
+    if (!lines) return;
+    for (std::size_t i = 0; i < lines->size(); ++i) {
+        const std::string& line = (*lines)[i];
+        if ((comments && is_comment8(line)) || is_blank8(line)) continue;
+        const LineCheck check(file, line_number(i));
+        if (is_full(table, capacity)) {
+            file.over_capacity(check.line(), capacity, entries);
+            return;
+        }
+        std::optional<Entry> entry = parse(line, check);
+        if (!entry) continue;
+        if constexpr (requires(Entry& e) { e.line = 0; }) entry->line = check.line();
+        table.push_back(std::move(*entry));
+    }
+}
+
 void load_lesson_groups(const Config& config, CourseTables& tables, CourseProblems& problems) {
     tables.groups.clear();
     const SourceFile file(config, config.language_folder + variant_name(config, "gr", "u.txt"),
@@ -905,30 +930,21 @@ void load_phrases(const Config& config, CourseTables& tables, CourseProblems& pr
 
 void load_comprehension_texts(const Config& config, CourseTables& tables,
                               CourseProblems& problems) {
-    tables.texts.clear();
     const SourceFile file(config, variant_name(config, "rozumienia_", ".txt"), problems);
-    const std::optional<Lines8> lines = read_8bit(file, Need::required);
-    if (!lines) return;
     std::map<int, int> first_line_of_number;
-    for (std::size_t i = 0; i < lines->size(); ++i) {
-        const std::string& line = (*lines)[i];
-        if (is_comment8(line) || is_blank8(line)) continue;
-        const LineCheck check(file, line_number(i));
-        if (is_full(tables.texts, table_capacity::comprehension_texts)) {
-            file.over_capacity(check.line(), table_capacity::comprehension_texts,
-                               "comprehension texts");
-            return;
-        }
-        std::optional<ComprehensionText> text = parse_text(line, check);
-        if (!text) continue;
-        const auto [first, fresh] = first_line_of_number.emplace(text->number, check.line());
-        if (!fresh) {
-            check.warning("text number " + std::to_string(text->number) +
-                          " is used again (first on line " + std::to_string(first->second) + ")");
-        }
-        text->line = check.line();
-        tables.texts.push_back(std::move(*text));
-    }
+    load_8bit_lines(
+        file, Need::required, true, table_capacity::comprehension_texts, "comprehension texts",
+        tables.texts, [&first_line_of_number](const std::string& line, const LineCheck& check) {
+            std::optional<ComprehensionText> text = parse_text(line, check);
+            if (!text) return text;
+            const auto [first, fresh] = first_line_of_number.emplace(text->number, check.line());
+            if (!fresh) {
+                check.warning("text number " + std::to_string(text->number) +
+                              " is used again (first on line " + std::to_string(first->second) +
+                              ")");
+            }
+            return text;
+        });
 }
 
 void load_sentences(const Config& config, CourseTables& tables, CourseProblems& problems) {
@@ -1013,22 +1029,9 @@ void load_recording_rows(const Config& config, CourseTables& tables, CourseProbl
 }
 
 void load_drag_rows(const Config& config, CourseTables& tables, CourseProblems& problems) {
-    tables.drag_rows.clear();
     const SourceFile file(config, "kurs.zdd", problems);
-    const std::optional<Lines8> lines = read_8bit(file, Need::optional);
-    if (!lines) return;
-    for (std::size_t i = 0; i < lines->size(); ++i) {
-        const std::string& line = (*lines)[i];
-        if (is_blank8(line)) continue;
-        const LineCheck check(file, line_number(i));
-        if (is_full(tables.drag_rows, table_capacity::drag_rows)) {
-            file.over_capacity(check.line(), table_capacity::drag_rows,
-                               "sentence drag-and-drop rows");
-            return;
-        }
-        std::optional<DragRow> row = parse_drag_row(line, check);
-        if (row) tables.drag_rows.push_back(std::move(*row));
-    }
+    load_8bit_lines(file, Need::optional, false, table_capacity::drag_rows,
+                    "sentence drag-and-drop rows", tables.drag_rows, parse_drag_row);
 }
 
 void load_dialogues(const Config& config, CourseTables& tables, CourseProblems& problems) {
@@ -1065,23 +1068,9 @@ void load_dialogues(const Config& config, CourseTables& tables, CourseProblems& 
 }
 
 void load_letters(const Config& config, CourseTables& tables, CourseProblems& problems) {
-    tables.letters.clear();
     const SourceFile file(config, "Listy_r\\index.txt", problems);
-    const std::optional<Lines8> lines = read_8bit(file, Need::optional);
-    if (!lines) return;
-    for (std::size_t i = 0; i < lines->size(); ++i) {
-        const std::string& line = (*lines)[i];
-        if (is_blank8(line)) continue;
-        const LineCheck check(file, line_number(i));
-        if (is_full(tables.letters, table_capacity::letters)) {
-            file.over_capacity(check.line(), table_capacity::letters, "letters");
-            return;
-        }
-        std::optional<Letter> letter = parse_letter(line, check);
-        if (!letter) continue;
-        letter->line = check.line();
-        tables.letters.push_back(std::move(*letter));
-    }
+    load_8bit_lines(file, Need::optional, false, table_capacity::letters, "letters", tables.letters,
+                    parse_letter);
 }
 
 void load_glossary(const Config& config, CourseTables& tables, CourseProblems& problems) {
@@ -1123,21 +1112,9 @@ void load_tasks(const Config& config, CourseTables& tables, CourseProblems& prob
 }
 
 void load_open_tasks(const Config& config, CourseTables& tables, CourseProblems& problems) {
-    tables.open_tasks.clear();
     const SourceFile file(config, "otwarte.txt", problems);
-    const std::optional<Lines8> lines = read_8bit(file, Need::optional);
-    if (!lines) return;
-    for (std::size_t i = 0; i < lines->size(); ++i) {
-        const std::string& line = (*lines)[i];
-        if (is_comment8(line) || is_blank8(line)) continue;
-        const LineCheck check(file, line_number(i));
-        if (is_full(tables.open_tasks, table_capacity::open_tasks)) {
-            file.over_capacity(check.line(), table_capacity::open_tasks, "open tasks");
-            return;
-        }
-        std::optional<OpenTask> task = parse_open_task(line, check);
-        if (task) tables.open_tasks.push_back(std::move(*task));
-    }
+    load_8bit_lines(file, Need::optional, true, table_capacity::open_tasks, "open tasks",
+                    tables.open_tasks, parse_open_task);
 }
 
 void load_course_tables(const Config& config, CourseTables& tables, CourseProblems& problems) {

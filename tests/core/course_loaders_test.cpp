@@ -503,3 +503,33 @@ TEST_F(CourseLoaders, LoadCourseTablesFillsEveryTable) {
 
 } // namespace
 } // namespace vimo
+
+namespace vimo {
+namespace {
+
+// The course tool names the line of an entry a warning is about.
+TEST(EntryLines, EntriesKnowTheLineTheyStandOn) {
+    test::TempCourse course;
+    course.write_minimal_course();
+    course.write_8bit("rozumienia_a.txt", {"/ comment", "", "1=1=1=My morning=", "2=1=1=Later="});
+    course.write_8bit("Listy_r/index.txt", {"list1=1=1=7=x=", "", "list2=1=1=8=y="});
+    course.write_utf16("St_au.txt", {"", "T1#1#bg#i#", "MC#Q=T_a=b#", "0=", "-", "T2#2#bg#i#",
+                                     "TF#x#", "0=", "-"});
+    Config config;
+    config.course_root = course.root();
+    CourseTables tables;
+    CourseProblems problems;
+    load_course_tables(config, tables, problems);
+    ASSERT_FALSE(problems.has_errors()) << problems.first_error()->text();
+    ASSERT_EQ(tables.texts.size(), 2u);
+    EXPECT_EQ(tables.texts[0].line, 3);
+    EXPECT_EQ(tables.texts[1].line, 4);
+    ASSERT_EQ(tables.letters.size(), 2u);
+    EXPECT_EQ(tables.letters[1].line, 3);
+    ASSERT_EQ(tables.tasks.size(), 2u);
+    EXPECT_EQ(tables.tasks[0].line, 2);
+    EXPECT_EQ(tables.tasks[1].line, 6);
+}
+
+} // namespace
+} // namespace vimo

@@ -69,7 +69,9 @@ TEST(CourseTool, CheckWarnsAboutWhatTheTablesNameButIsMissing) {
     QFile::remove(QString::fromStdString(course.path("Teksty_wav/1.wav")));
     const ToolRun check = run({"check", course.root()});
     EXPECT_EQ(check.status, 0) << check.out; // warnings only
-    for (const char* expected : {"text 2 has no task", "names text 9", "Teksty_wav/1.wav"}) {
+    for (const char* expected : {"rozumienia_a.txt:2: warning: text 2 has no task",
+                                 "St_au.txt:5: warning: a TF task names text 9",
+                                 "St_au.txt:1: warning: text 1 (1): no film", "Teksty_wav/1.wav"}) {
         EXPECT_NE(check.out.find(expected), std::string::npos) << expected << "\n" << check.out;
     }
     EXPECT_NE(check.out.find(": warning: "), std::string::npos);

@@ -64,7 +64,7 @@ void warn_about_texts(const LoadedCourse& course, CourseProblems& problems) {
             course.tables.tasks.begin(), course.tables.tasks.end(),
             [&text](const TaskEntry& task) { return task.text_number == text.number; });
         if (first_task == course.tables.tasks.end()) {
-            problems.warning(texts_file, 0,
+            problems.warning(texts_file, text.line,
                              "text " + std::to_string(text.number) + " has no task in " +
                                  tasks_file);
             continue;
@@ -98,7 +98,7 @@ void warn_about_letters_and_dialogues(const LoadedCourse& course, CourseProblems
     for (const Letter& letter : course.tables.letters) {
         const std::string page = "Listy_r\\" + cp1250_to_utf8(letter.file) + ".htm";
         if (!course_file_exists(config, page)) {
-            problems.warning(index, 0,
+            problems.warning(index, letter.line,
                              "the letter page " + normalize_separators(page) + " does not exist");
         }
     }
@@ -111,7 +111,7 @@ void warn_about_letters_and_dialogues(const LoadedCourse& course, CourseProblems
             if (sound.empty()) continue;
             const std::string path = "Dialogi\\" + cp1250_to_utf8(sound) + ".wav";
             if (!media_exists(config, path)) {
-                problems.warning(dialogues, 0,
+                problems.warning(dialogues, line.line,
                                  "the recording " + normalize_separators(path) + " does not exist");
             }
         }
