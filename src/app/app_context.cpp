@@ -1,18 +1,24 @@
 #include "app/app_context.h"
 
+#include "controls/button_pictures.h"
 #include "controls/image_strip.h"
+#include "controls/message_window.h"
 #include "core/course_loaders.h"
 #include "core/dates.h"
 #include "core/paths.h"
 #include "core/sound.h"
 #include "core/text_file.h"
 #include "navigation/backdrop_screen.h"
+#include "navigation/chooser_screen.h"
+#include "navigation/delete_repetitions_screen.h"
 #include "navigation/exit_window_screen.h"
 #include "navigation/main_menu_screen.h"
 
+#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QUrl>
 
 namespace vimo {
 
@@ -42,12 +48,39 @@ void AppContext::create_screens() {
     });
     // The main window comes first; the configuration already ran on its behalf.
     m_exit_window = std::make_unique<TForm24>(m_state);
-    m_main_form = std::make_unique<TMainForm>(m_state, *m_exit_window);
+    m_main_form = std::make_unique<TMainForm>(m_state, m_learner.results, m_learner.repetitions,
+                                              m_clock, m_buttons, *m_sound, m_help,
+                                              *m_exit_window);
+    m_message_window =
+        std::make_unique<TForm20>(m_state.config, &m_buttons, button_picture::exit);
     m_backdrop = std::make_unique<TPodkladForm>();
+    m_confirm_delete_repetitions = std::make_unique<Tkas_powt_Form>(m_state, m_buttons);
+    m_chooser = std::make_unique<TWyborForm>(m_state, m_learner.results, m_learner.repetitions,
+                                             m_clock, m_buttons, *m_message_window,
+                                             *m_confirm_delete_repetitions, m_help);
+
+    m_main_form->setLinks({
+        .open_chooser = [this](int mode) { open_chooser(mode); },
+        .open_options = [] {},
+        .open_web_site = [](const QString& address) { QDesktopServices::openUrl(QUrl(address)); },
+    });
+    m_chooser->setLinks({
+        .open = [this](const OpenContext& context) { open_row(context); },
+        .print = {},
+        .all_repetitions_deleted = [this] { m_main_form->hide_repetitions_button(); },
+    });
+}
+
+void AppContext::open_chooser(int mode) { m_chooser->open(mode); }
+
+void AppContext::open_row(const OpenContext& context) {
+    m_exercise_context = context;
+    open_item(context.item_row(), m_state, m_learner.results, m_item_screens);
 }
 
 void AppContext::load_language_resources(CourseProblems& problems) {
     m_main_form->reload_background();
+    m_message_window->load_language_resources();
     load_language_tables(m_state, problems);
     const std::string language_folder = m_state.config.course_root + m_state.config.language_folder;
     try {

@@ -7,10 +7,14 @@
 #include "controls/MyImageList.h"
 #include "core/clock.h"
 #include "core/course_state.h"
+#include "core/help_links.h"
 #include "core/random.h"
 #include "core/startup.h"
+#include "navigation/chooser.h"
+#include "navigation/open_item.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,8 +22,11 @@ namespace vimo {
 
 class SoundService;
 class TMainForm;
+class TForm20;
 class TForm24;
 class TPodkladForm;
+class TWyborForm;
+class Tkas_powt_Form;
 
 class AppContext {
 public:
@@ -39,9 +46,13 @@ public:
 
     CourseState& state() { return m_state; }
     LearnerState& learner() { return m_learner; }
+    // The exercise context of the row opened last in the chooser.
+    const std::optional<OpenContext>& exercise_context() const { return m_exercise_context; }
 
 private:
     void create_screens();
+    void open_chooser(int mode);
+    void open_row(const OpenContext& context);
 
     CourseState m_state;
     LearnerState m_learner;
@@ -49,6 +60,12 @@ private:
     SystemClock m_clock;
     ClockSeededRandom m_random{m_clock};
     std::unique_ptr<SoundService> m_sound;
+    NoHelp m_help;                   // the help windows answer these requests
+    ItemScreens m_item_screens;      // the exercise screens open from here
+    std::optional<OpenContext> m_exercise_context;
+    std::unique_ptr<TForm20> m_message_window;
+    std::unique_ptr<Tkas_powt_Form> m_confirm_delete_repetitions;
+    std::unique_ptr<TWyborForm> m_chooser;
     std::unique_ptr<TForm24> m_exit_window;
     std::unique_ptr<TMainForm> m_main_form;
     std::unique_ptr<TPodkladForm> m_backdrop;

@@ -9,8 +9,10 @@ namespace {
 
 constexpr int kButtonFrames = 2;
 
-// Pixels of the bottom-left colour become fully transparent.
+} // namespace
+
 QImage masked(const QImage& loaded) {
+    if (loaded.isNull()) return loaded;
     QImage image = loaded.convertToFormat(QImage::Format_ARGB32);
     const QRgb key = image.pixel(0, image.height() - 1);
     for (int y = 0; y < image.height(); ++y) {
@@ -22,7 +24,9 @@ QImage masked(const QImage& loaded) {
     return image;
 }
 
-} // namespace
+QImage load_masked_picture(const std::string& file) {
+    return masked(QImage(QString::fromStdString(resolve_path(file))));
+}
 
 int TMyImageList::add(const std::string& file, int frame_count, int left, int top) {
     QImage loaded(QString::fromStdString(resolve_path(file)));

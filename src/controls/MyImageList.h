@@ -45,6 +45,12 @@ private:
     std::vector<TMyBitmap> m_items;
 };
 
+// The picture with the pixels of its bottom-left colour fully transparent.
+QImage masked(const QImage& loaded);
+// The picture in file (a course path, resolved), masked; a null image when it does
+// not load.
+QImage load_masked_picture(const std::string& file);
+
 // The file of picture number index of the shared button list.
 std::string button_picture_path(const std::string& language_folder, int index);
 

@@ -26,6 +26,7 @@ struct Config {
     int language_number = 0;
     std::string language_folder = "Lang_r\\0\\";
     bool english_marker = false;       // be.ini present
+    std::string web_site;              // the maker's web site, line 1 of serwis.txt
     int network_mode = -1;             // -1 stand-alone, 1 network
     std::vector<std::string> dd_lines; // dd.t's server settings, in network mode
     std::string learner_folder;        // course root + learner number + "\"

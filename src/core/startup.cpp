@@ -3,6 +3,7 @@
 #include "core/encoding.h"
 #include "core/paths.h"
 #include "core/text_file.h"
+#include "core/uni.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -93,6 +94,11 @@ void read_configuration(Configuration& result, const std::string& course_root) {
     }
 
     config.english_marker = path_exists(config.course_path("be.ini"));
+    // The main menu's web-site area opens this address; a course without the file
+    // has no web site to show.
+    if (const auto site = read_8bit_lines(resolve_path(config.course_path("serwis.txt")));
+        site && !site->empty())
+        config.web_site = std::string(trim_8bit((*site)[0]));
     if (!path_exists(config.course_path("vr60.ini"))) {
         result.messages.push_back(
             message("Brak plików systemowych.", config.course_root + "vr60.ini"));

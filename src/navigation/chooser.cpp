@@ -19,11 +19,6 @@ constexpr int kLastDialogueKind = 74;
 // arrow shows whenever a row lies below them, so that every row can be scrolled to.
 constexpr int kRowsStartingInList = (537 + 19) / 20;
 
-// Kind codes with a picture of their own in the kind-icon column.
-constexpr std::array<int, 24> kKindsWithIcon{'(', ')', '*', ',', '-', '.', '/', '2',
-                                             '3', '4', '6', '8', '9', ':', ';', 60,
-                                             61,  62,  63,  64,  70,  71,  73,  74};
-
 UniString cp1250_to_uni(std::string_view text) {
     return qstring_to_uni(cp1250_to_qstring(text));
 }
@@ -47,7 +42,7 @@ int run_node_kind(std::string_view name) {
 }
 
 bool has_kind_icon(int code) {
-    return std::ranges::find(kKindsWithIcon, code) != kKindsWithIcon.end();
+    return std::ranges::find(kKindCodesWithIcon, code) != kKindCodesWithIcon.end();
 }
 
 bool leaf_has_score(const ChooserNode& node) {

@@ -10,6 +10,7 @@
 #include "repetitions/repetition_store.h"
 #include "results/results_store.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -20,6 +21,11 @@
 namespace vimo {
 
 inline constexpr int kMaxChildren = 100;
+
+// Kind codes with a picture of their own in the kind-icon column.
+inline constexpr std::array<int, 24> kKindCodesWithIcon{'(', ')', '*', ',', '-', '.', '/', '2',
+                                                        '3', '4', '6', '8', '9', ':', ';', 60,
+                                                        61,  62,  63,  64,  70,  71,  73,  74};
 
 // Row levels.
 inline constexpr int kGroupRow = 1;

@@ -1,25 +1,93 @@
 #include "navigation/main_menu_screen.h"
 
+#include "controls/TransparentButton.h"
+#include "controls/button_pictures.h"
 #include "core/paths.h"
 #include "core/qt_text.h"
+#include "core/sound.h"
 #include "navigation/click_area.h"
 #include "navigation/exit_window_screen.h"
 #include "navigation/window_placement.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace vimo {
 
-TMainForm::TMainForm(CourseState& state, TForm24& exit_window)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_state(state),
+namespace {
+
+constexpr QPoint kLessonsAt{46, 620};
+constexpr QPoint kRepetitionsAt{170, 620};
+constexpr QPoint kExitAt{999, 0};
+constexpr int kRepetitionsHint = 183;
+
+} // namespace
+
+TMainForm::TMainForm(const CourseState& state, const ResultsStore& results,
+                     const RepetitionStore& repetitions, const Clock& clock,
+                     const TMyImageList& buttons, SoundService& sound, HelpLinks& help,
+                     TForm24& exit_window)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_state(state), m_results(results),
+      m_repetitions(repetitions), m_clock(clock), m_sound(sound), m_help(help),
       m_exit_window(exit_window) {
     setObjectName("TMainForm");
     setFixedSize(window_size);
-    m_lbl_exit = new ClickArea(this, exit_area);
-    m_lbl_exit->setObjectName("lbl_exit");
-    connect(m_lbl_exit, &ClickArea::clicked, this, &QWidget::close);
+    const auto button = [&](int picture, const char* name, QPoint at) {
+        auto* made = new TTransparentButton(this);
+        made->setObjectName(name);
+        made->setImageList(&buttons);
+        made->setBitmapNormal(picture);
+        made->setCursor(Qt::PointingHandCursor);
+        made->move(at);
+        return made;
+    };
+    m_subj = button(button_picture::lessons, "m_subj", kLessonsAt);
+    m_repetitions_button = button(button_picture::repetitions, "l_powtorki", kRepetitionsAt);
+    m_repetitions_button->hide();
+    m_exit = button(button_picture::exit, "lbl_exit", kExitAt);
+    const auto area = [&](const QRect& geometry, const char* name) {
+        auto* made = new ClickArea(this, geometry);
+        made->setObjectName(name);
+        return made;
+    };
+    ClickArea* help_button = area(help_area, "lbl_pomoc");
+    ClickArea* options = area(options_area, "lbl_opcje");
+    ClickArea* about = area(about_area, "lbl_autorzy");
+    ClickArea* web_site = area(web_site_area, "lbl_serwisy");
+
+    connect(m_subj, &TTransparentButton::clicked, this, [this] {
+        if (m_links.open_chooser) m_links.open_chooser(1);
+    });
+    connect(m_repetitions_button, &TTransparentButton::clicked, this, [this] {
+        if (m_links.open_chooser) m_links.open_chooser(2);
+    });
+    connect(m_exit, &TTransparentButton::clicked, this, &QWidget::close);
+    connect(help_button, &ClickArea::clicked, this, &TMainForm::open_help_index);
+    connect(options, &ClickArea::clicked, this, [this] {
+        if (m_links.open_options) m_links.open_options();
+    });
+    connect(about, &ClickArea::clicked, this,
+            [this] { m_help.open_help_page("Htm_r\\h_dorvi.html"); });
+    connect(web_site, &ClickArea::clicked, this, [this] {
+        if (m_links.open_web_site && !m_state.config.web_site.empty())
+            m_links.open_web_site(QString::fromStdString(m_state.config.web_site));
+    });
+}
+
+std::string TMainForm::help_index_page(int interface_language) {
+    switch (interface_language) {
+    case 0: return "Htm_r\\h_index.html";
+    case 1: return "Htm_r\\h_index_en.html";
+    case 4: return "Htm_r\\h_index_sp.html";
+    default: return {};
+    }
+}
+
+void TMainForm::open_help_index() {
+    // Languages without a help index open the help window on no page.
+    m_help.open_help_page(help_index_page(m_state.config.language_number));
 }
 
 void TMainForm::reload_background() {
@@ -28,9 +96,15 @@ void TMainForm::reload_background() {
     update();
 }
 
+void TMainForm::hide_repetitions_button() { m_repetitions_button->hide(); }
+
 void TMainForm::showEvent(QShowEvent* event) {
     setWindowTitle(cp1250_to_qstring(m_state.config.window_caption));
     reload_background();
+    m_repetitions_button->setToolTip(uni_to_qstring(m_state.texts.text(kRepetitionsHint)));
+    m_sound.play_sound(m_state.config.course_root + "wav_r\\r_open.wav", false);
+    m_repetitions_button->setVisible(m_state.config.network_mode != 1 &&
+                                     m_repetitions.powt_any_due(m_results, m_clock));
     center_on_screen(*this);
     QWidget::showEvent(event);
 }
@@ -39,18 +113,17 @@ void TMainForm::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (m_background.isNull()) {
         painter.fillRect(rect(), QColor(24, 32, 48));
-    } else {
-        painter.drawPixmap(0, 0, m_background);
+        return;
     }
-    // The exit button's face: a cross on a dark square.
-    const QRect face = exit_area.adjusted(3, 3, -3, -3);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(20, 24, 32, 200));
-    painter.drawRoundedRect(face, 4, 4);
-    painter.setPen(QPen(Qt::white, 2));
-    painter.drawLine(face.topLeft() + QPoint(5, 5), face.bottomRight() - QPoint(5, 5));
-    painter.drawLine(face.topRight() + QPoint(-5, 5), face.bottomLeft() + QPoint(5, -5));
+    painter.drawPixmap(0, 0, m_background);
+}
+
+void TMainForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        open_help_index();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 bool TMainForm::shutdown() {

@@ -1,6 +1,5 @@
 #include "navigation/click_area.h"
 #include "navigation/exit_window_screen.h"
-#include "navigation/main_menu_screen.h"
 #include "support/modal.h"
 #include "support/temp_course.h"
 
@@ -58,35 +57,6 @@ TEST_F(ExitWindow, MissingPictureStillGivesAUsableWindow) {
     when_modal_shown([](QWidget& w) { click_child(w, "btn_nie"); });
     EXPECT_FALSE(window.ask());
     EXPECT_EQ(window.size(), QSize(420, 220));
-}
-
-TEST_F(ExitWindow, RefusingTheExitKeepsTheMainWindowOpen) {
-    TForm24 exit_window(state);
-    TMainForm main_form(state, exit_window);
-    main_form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main_form));
-    EXPECT_EQ(main_form.size(), QSize(1024, 768));
-    EXPECT_TRUE(main_form.windowFlags() & Qt::FramelessWindowHint);
-
-    bool asked = false;
-    when_modal_shown([&asked](QWidget& w) {
-        asked = true;
-        click_child(w, "btn_nie");
-    });
-    click_child(main_form, "lbl_exit");
-    EXPECT_TRUE(asked);
-    EXPECT_TRUE(main_form.isVisible());
-    EXPECT_EQ(state.config.window_caption, "Kurs");
-
-    // The system's close goes through the same question.
-    asked = false;
-    when_modal_shown([&asked](QWidget& w) {
-        asked = true;
-        QTest::keyClick(&w, Qt::Key_Escape);
-    });
-    main_form.close();
-    EXPECT_TRUE(asked);
-    EXPECT_TRUE(main_form.isVisible());
 }
 
 } // namespace

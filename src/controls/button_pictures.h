@@ -1,0 +1,35 @@
+#pragma once
+// Picture numbers of the shared button list (<language folder>but_r\<n>.bmp). The
+// course draws one two-frame strip per number from 0 to kButtonPictureCount - 1;
+// numbers without a role here are drawn by the course as plain fillers.
+
+namespace vimo::button_picture {
+
+inline constexpr int play = 7;
+inline constexpr int dictionary = 11;
+inline constexpr int again = 12;
+inline constexpr int print = 13;
+inline constexpr int glossary = 17;
+inline constexpr int lessons = 22;
+inline constexpr int expand_all = 30;
+inline constexpr int collapse_all = 31;
+inline constexpr int delete_one_repetition = 33;
+inline constexpr int delete_all_repetitions = 34;
+inline constexpr int ok = 35;
+inline constexpr int close = 36;
+inline constexpr int new_learner = 37;
+inline constexpr int exit = 43;
+inline constexpr int help = 44;
+inline constexpr int next = 45;
+inline constexpr int repetitions = 46;
+inline constexpr int check = 48;
+inline constexpr int film = 50;
+inline constexpr int analyser = 57;
+inline constexpr int web_page = 58;
+inline constexpr int tips = 59;
+inline constexpr int search = 63;
+inline constexpr int more = 64;
+
+inline constexpr int kButtonPictureCount = 65;
+
+} // namespace vimo::button_picture
