@@ -43,6 +43,7 @@ void DisplayNames::load(const std::string& path) {
 
 void DisplayNames::set_lines(const std::vector<UniString>& lines) {
     m_pairs.clear();
+    m_first.clear();
     for (const UniString& line : lines) {
         if (static_cast<int>(m_pairs.size()) >= capacity) break;
         // Cut at the first "=" unit: the key is the text before it, the value is the
@@ -53,14 +54,14 @@ void DisplayNames::set_lines(const std::vector<UniString>& lines) {
             at += 2;
         if (at + 1 >= line.size()) continue;
         m_pairs.emplace_back(uni_narrow(line, 1, static_cast<int>(at / 2)), line.substr(at + 1));
+        m_first.try_emplace(m_pairs.back().first, m_pairs.size() - 1);
     }
 }
 
 std::optional<UniString> DisplayNames::find(std::string_view key) const {
-    for (const auto& [name, value] : m_pairs) {
-        if (name == key) return value;
-    }
-    return std::nullopt;
+    const auto found = m_first.find(std::string(key));
+    if (found == m_first.end()) return std::nullopt;
+    return m_pairs[found->second].second;
 }
 
 std::string language_display_name(int number) {

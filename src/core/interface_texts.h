@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -47,6 +48,8 @@ public:
 
 private:
     std::vector<std::pair<std::string, UniString>> m_pairs;
+    // Key → index of its first pair: the chooser looks up every title of a course.
+    std::unordered_map<std::string, std::size_t> m_first;
 };
 
 // Interface languages: folders Lang_r\0\ .. Lang_r\4\ of the course root.

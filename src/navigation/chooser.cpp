@@ -6,12 +6,25 @@
 #include "core/paths.h"
 #include "core/qt_text.h"
 
+#include <QDir>
+
 #include <algorithm>
+#include <unordered_map>
 #include <array>
 
 namespace vimo {
 
 namespace {
+
+// The file names in a folder of the course, lower-cased, as the path resolver matches
+// names whose case differs.
+QSet<QString> folder_files(const Config& config, std::string_view folder) {
+    const QDir dir(QString::fromStdString(resolve_path(config.course_path(folder))));
+    QSet<QString> names;
+    for (const QString& name : dir.entryList(QDir::Files))
+        names.insert(name.toLower());
+    return names;
+}
 
 constexpr int kFirstDialogueKind = 70;
 constexpr int kLastDialogueKind = 74;
@@ -216,9 +229,24 @@ int row_at(int row_count, int first_visible, int y) {
 
 // --- Chooser ---
 
+void Chooser::index_group_records() {
+    std::unordered_map<std::string, std::vector<int>> by_id;
+    for (int n = 1; n <= m_results.count(); ++n)
+        by_id[m_results.record(n)->group_id.substr(0, cw_area::group_id)].push_back(n);
+    m_group_records.clear();
+    for (const LessonGroup& group : m_course.tables.groups) {
+        const auto found = by_id.find(record_group_id(group));
+        m_group_records.push_back(found == by_id.end() ? std::vector<int>{} : found->second);
+    }
+}
+
 void Chooser::chooser_build(int mode) {
     m_mode = mode;
     m_first_visible = 0;
+    // One listing of each media folder serves every text of the build.
+    m_films = folder_files(m_course.config, "Teksty_mpg_r");
+    m_pages = folder_files(m_course.config, "teksty_htm_r");
+    index_group_records();
     m_root = std::make_unique<ChooserNode>();
     const int groups = static_cast<int>(m_course.tables.groups.size());
     for (int g = 1; g <= groups; ++g) {
@@ -238,11 +266,10 @@ std::unique_ptr<ChooserNode> Chooser::group_node(int index) const {
 }
 
 void Chooser::refresh_group(ChooserNode& group) const {
-    const LessonGroup& lesson = m_course.tables.groups[static_cast<std::size_t>(group.group - 1)];
     std::vector<int> scores;
     group.done = false;
-    for (const cw_Info& record : m_results.records()) {
-        if (!same_group(record.group_id, lesson)) continue;
+    for (const int number : m_group_records[static_cast<std::size_t>(group.group - 1)]) {
+        const cw_Info& record = *m_results.record(number);
         group.done = group.done || record.count > 0;
         if (kind_has_score(static_cast<char>(record.kind))) scores.push_back(record.score);
     }
@@ -250,10 +277,7 @@ void Chooser::refresh_group(ChooserNode& group) const {
 }
 
 void Chooser::add_items(ChooserNode& group) const {
-    const LessonGroup& lesson = m_course.tables.groups[static_cast<std::size_t>(group.group - 1)];
-    std::vector<int> numbers;
-    for (int n = 1; n <= m_results.count(); ++n)
-        if (same_group(m_results.record(n)->group_id, lesson)) numbers.push_back(n);
+    const std::vector<int>& numbers = m_group_records[static_cast<std::size_t>(group.group - 1)];
 
     for (std::size_t i = 0; i < numbers.size();) {
         const std::string& name = m_results.record(numbers[i])->name;
@@ -321,13 +345,11 @@ int Chooser::media_kind(int first_record) const {
     const auto& tasks = m_course.tables.tasks;
     if (first_record < 1 || first_record > static_cast<int>(tasks.size()))
         return node_kind::recorded_text;
-    const std::string name =
-        cp1250_to_utf8(tasks[static_cast<std::size_t>(first_record - 1)].media_name);
-    const Config& config = m_course.config;
-    if (path_exists(config.course_path("Teksty_mpg_r\\" + name + ".mpg")))
-        return node_kind::video_text;
-    if (path_exists(config.course_path("teksty_htm_r\\" + name + ".htm")))
-        return node_kind::page_text;
+    const QString name = QString::fromStdString(
+                             cp1250_to_utf8(tasks[static_cast<std::size_t>(first_record - 1)].media_name))
+                             .toLower();
+    if (m_films.contains(name + ".mpg")) return node_kind::video_text;
+    if (m_pages.contains(name + ".htm")) return node_kind::page_text;
     return node_kind::recorded_text;
 }
 
@@ -343,6 +365,7 @@ void Chooser::refresh_leaf(ChooserNode& node, bool with_repetition_date) const {
 }
 
 void Chooser::chooser_refresh() {
+    index_group_records();
     // In mode 2 a row keeps the date that made it due when the list was built.
     const bool with_repetition_date = m_mode != 2;
     for (const auto& group : m_root->children) {

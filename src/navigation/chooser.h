@@ -10,6 +10,9 @@
 #include "repetitions/repetition_store.h"
 #include "results/results_store.h"
 
+#include <QSet>
+#include <QString>
+
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -217,6 +220,8 @@ private:
     int media_kind(int first_record) const;
     void refresh_group(ChooserNode& group) const;
     void refresh_leaf(ChooserNode& node, bool with_repetition_date) const;
+    // The record numbers of each lesson group, in store order.
+    void index_group_records();
     void set_all_expanded(bool expanded);
     ChooserNode* visible_node(int row) const;
     void clamp_first_visible();
@@ -228,6 +233,9 @@ private:
     std::unique_ptr<ChooserNode> m_root = std::make_unique<ChooserNode>();
     int m_mode = 1;
     int m_first_visible = 0;
+    std::vector<std::vector<int>> m_group_records; // per lesson group, from index_group_records
+    QSet<QString> m_films; // file names of Teksty_mpg_r, lower-cased
+    QSet<QString> m_pages; // file names of teksty_htm_r, lower-cased
 };
 
 } // namespace vimo

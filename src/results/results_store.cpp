@@ -249,7 +249,11 @@ std::string record_group_name(const LessonGroup& group) {
 }
 
 bool same_group(std::string_view record_id, const LessonGroup& group) {
-    return record_id.substr(0, cw_area::group_id) == record_group_id(group);
+    return same_group_id(record_id, record_group_id(group));
+}
+
+bool same_group_id(std::string_view record_id, std::string_view group_record_id) {
+    return record_id.substr(0, cw_area::group_id) == group_record_id;
 }
 
 std::string section_title(const LessonGroup* group, std::string_view section_number) {

@@ -35,6 +35,8 @@ std::string record_group_name(const LessonGroup& group); // cut to 50 bytes
 // Whether a record's group id names this group. A record holds only the first 12
 // bytes of an id, so the group's id is cut the same way before the bytes are compared.
 bool same_group(std::string_view record_group_id, const LessonGroup& group);
+// The same with the group's record_group_id already made (walks over many records).
+bool same_group_id(std::string_view record_group_id, std::string_view group_record_id);
 
 // Title of a sentence section's records: "DZIAL=" + group_id_text + "=(" + section
 // number without leading zeros + ")". The chooser shows it as the group name, a space
