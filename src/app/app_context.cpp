@@ -5,13 +5,18 @@
 #include "controls/message_window.h"
 #include "core/course_loaders.h"
 #include "core/dates.h"
+#include "core/atomic_file.h"
 #include "core/paths.h"
+#include "core/qt_text.h"
 #include "core/sound.h"
 #include "core/text_file.h"
 #include "navigation/backdrop_screen.h"
 #include "navigation/chooser_screen.h"
 #include "navigation/delete_repetitions_screen.h"
+#include "exercises/tasks/options_screen.h"
 #include "navigation/exit_window_screen.h"
+#include "navigation/learner_chooser_screen.h"
+#include "navigation/new_learner_screen.h"
 #include "navigation/main_menu_screen.h"
 
 #include <QDesktopServices>
@@ -59,9 +64,26 @@ void AppContext::create_screens() {
                                              m_clock, m_buttons, *m_message_window,
                                              *m_confirm_delete_repetitions, m_help);
 
+    m_new_learner = std::make_unique<TForm10>(m_state, m_learner.learners, m_buttons,
+                                              *m_message_window, m_help);
+    m_learner_chooser = std::make_unique<TForm9>(m_state, m_learner.learners, m_buttons,
+                                                 *m_new_learner, m_help);
+    m_options = std::make_unique<TOpcjeForm>(m_state, m_learner.settings, m_buttons,
+                                             *m_message_window, m_help);
+
+    m_learner_chooser->on_choose([this](int position) {
+        return make_learner_current(position, m_state.config.language_number);
+    });
+    m_new_learner->on_learner_added([this](int position, int language) {
+        set_interface_language(m_state.config, language);
+        return make_learner_current(position, language);
+    });
+    m_options->on_save(
+        [this](const Settings& settings) { settings_save(settings_file_path(m_state.config), settings); });
+    m_options->on_language_changed([this](int language) { change_language(language); });
     m_main_form->setLinks({
         .open_chooser = [this](int mode) { open_chooser(mode); },
-        .open_options = [] {},
+        .open_options = [this] { m_options->run(); },
         .open_web_site = [](const QString& address) { QDesktopServices::openUrl(QUrl(address)); },
     });
     m_chooser->setLinks({
@@ -72,6 +94,34 @@ void AppContext::create_screens() {
 }
 
 void AppContext::open_chooser(int mode) { m_chooser->open(mode); }
+
+void AppContext::show_message(const std::string& text) {
+    m_message_window->show_message(qstring_to_uni(QString::fromStdString(text)));
+}
+
+bool AppContext::make_learner_current(int position, int default_language) {
+    try {
+        for (const std::string& notice :
+             choose_learner(m_state, m_learner, position, default_language, m_clock))
+            show_message(notice);
+    } catch (const CourseFileError& error) {
+        show_message(error.what());
+        return false;
+    } catch (const FileWriteError& error) {
+        show_message(error.what());
+        return false;
+    }
+    change_language(m_state.config.language_number);
+    return true;
+}
+
+void AppContext::change_language(int language) {
+    set_interface_language(m_state.config, language);
+    CourseProblems problems;
+    load_language_resources(problems);
+    if (const CourseProblem* problem = problems.first_error())
+        show_message(startup_message(*problem));
+}
 
 void AppContext::open_row(const OpenContext& context) {
     m_exercise_context = context;
@@ -135,6 +185,7 @@ int AppContext::start(const std::string& program_folder,
     if (m_state.config.network_mode == 1) m_state.config.network_mode = -1;
 
     if (configuration.stop == StartupStop::terminate) return 1;
+    if (m_learner_chooser->run() == TForm9::Outcome::terminate) return 0;
     m_main_form->show();
     m_main_form->raise();
     m_main_form->activateWindow();

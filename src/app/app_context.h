@@ -27,6 +27,9 @@ class TForm24;
 class TPodkladForm;
 class TWyborForm;
 class Tkas_powt_Form;
+class TForm9;
+class TForm10;
+class TOpcjeForm;
 
 class AppContext {
 public:
@@ -53,6 +56,13 @@ private:
     void create_screens();
     void open_chooser(int mode);
     void open_row(const OpenContext& context);
+    // Makes the learner at position current with their files; false (after telling
+    // the learner) when a file cannot be read or written.
+    bool make_learner_current(int position, int default_language);
+    // Reloads the language resources after a change of the interface language and
+    // reports problems of its files.
+    void change_language(int language);
+    void show_message(const std::string& text);
 
     CourseState m_state;
     LearnerState m_learner;
@@ -66,6 +76,9 @@ private:
     std::unique_ptr<TForm20> m_message_window;
     std::unique_ptr<Tkas_powt_Form> m_confirm_delete_repetitions;
     std::unique_ptr<TWyborForm> m_chooser;
+    std::unique_ptr<TForm10> m_new_learner;
+    std::unique_ptr<TForm9> m_learner_chooser;
+    std::unique_ptr<TOpcjeForm> m_options;
     std::unique_ptr<TForm24> m_exit_window;
     std::unique_ptr<TMainForm> m_main_form;
     std::unique_ptr<TPodkladForm> m_backdrop;

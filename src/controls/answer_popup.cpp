@@ -2,6 +2,7 @@
 
 #include "controls/TransparentButton.h"
 #include "controls/UniLabel.h"
+#include "controls/window_caption.h"
 #include "core/paths.h"
 
 #include <QKeyEvent>
@@ -12,7 +13,7 @@ namespace vimo {
 namespace {
 
 constexpr QRect kAnswerArea{20, 40, 460, 70};
-constexpr int kButtonMargin = 8;
+constexpr QPoint kOkAt{372, 106}; // the OK picture (120 by 36) 8 pixels from the corner
 
 } // namespace
 
@@ -26,8 +27,8 @@ TForm6::TForm6(const Config& config, const TMyImageList* buttons, int ok_picture
     m_answer->setUseNormalCaption(true);
     m_ok->setImageList(buttons);
     m_ok->setBitmapNormal(ok_picture);
-    m_ok->move(kSize.width() - m_ok->width() - kButtonMargin,
-               kSize.height() - m_ok->height() - kButtonMargin);
+    // A fixed place: the list may not hold the picture yet, so the size is not known.
+    m_ok->move(kOkAt);
     connect(m_ok, &TTransparentButton::clicked, this, &QDialog::accept);
     load_language_resources();
 }
@@ -52,6 +53,7 @@ void TForm6::paintEvent(QPaintEvent*) {
         return;
     }
     painter.drawImage(QPoint(0, 0), m_background);
+    paint_window_caption(painter, width(), windowTitle());
 }
 
 void TForm6::keyPressEvent(QKeyEvent* event) {

@@ -2,6 +2,7 @@
 
 #include "controls/TransparentButton.h"
 #include "controls/UniLabel.h"
+#include "controls/window_caption.h"
 #include "core/paths.h"
 #include "core/qt_text.h"
 
@@ -15,7 +16,7 @@ namespace vimo {
 namespace {
 
 constexpr QRect kLabelArea{20, 30, 400, 61};
-constexpr int kCloseMargin = 6;
+constexpr QPoint kCloseAt{409, 6}; // the exit cross (25 by 25) 6 pixels from the corner
 
 } // namespace
 
@@ -29,7 +30,8 @@ TForm20::TForm20(const Config& config, const TMyImageList* buttons, int close_pi
     m_label->setWordWrap(true);
     m_close->setImageList(buttons);
     m_close->setBitmapNormal(close_picture);
-    m_close->move(kSize.width() - m_close->width() - kCloseMargin, kCloseMargin);
+    // A fixed place: the list may not hold the picture yet, so the size is not known.
+    m_close->move(kCloseAt);
     m_close->setToolTip(QStringLiteral("Wyjście"));
     connect(m_close, &TTransparentButton::clicked, this, &QDialog::accept);
     load_language_resources();
@@ -57,6 +59,7 @@ void TForm20::paintEvent(QPaintEvent*) {
         return;
     }
     painter.drawImage(QPoint(0, 0), m_background);
+    paint_window_caption(painter, width(), windowTitle());
 }
 
 void TForm20::keyPressEvent(QKeyEvent* event) {

@@ -117,7 +117,11 @@ UniString display_title(std::string_view stored_title, TitleEncoding encoding,
         }
         return cp1250_to_uni(title);
     }
-    const std::optional<UniString> name = course.names.find(title);
+    std::optional<UniString> name = course.names.find(title);
+    // A display-name key ends at its first "=": a title that holds one (the open tasks'
+    // "Nazwa1 PL=Nazwa2 ANG=Nazwa3 NIEM=") can only be found by the text before it.
+    if (!name && title.find('=') != std::string_view::npos)
+        name = course.names.find(title.substr(0, title.find('=')));
     return name ? uni_trim(*name) : cp1250_to_uni(title);
 }
 

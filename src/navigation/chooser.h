@@ -81,8 +81,9 @@ TitleEncoding title_encoding(std::uint8_t kind);
 
 // The title a chooser caption shows, as UTF-16 bytes ready to paint. "DZIAL=" + id + "="
 // + rest shows the name of the group with that id, a space and rest (the stored title
-// when no group has the id); any other title is looked up in the display names and
-// stays unchanged when it is no key there.
+// when no group has the id); any other title is looked up in the display names (a
+// title holding "=" by the text before it, as keys end there) and stays unchanged when
+// it is no key there.
 UniString display_title(std::string_view stored_title, TitleEncoding encoding,
                         const CourseState& course);
 

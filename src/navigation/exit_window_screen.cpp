@@ -1,5 +1,6 @@
 #include "navigation/exit_window_screen.h"
 
+#include "controls/window_caption.h"
 #include "core/paths.h"
 #include "core/qt_text.h"
 #include "navigation/click_area.h"
@@ -12,7 +13,6 @@ namespace vimo {
 
 namespace {
 constexpr QSize fallback_size{420, 220};
-constexpr int title_strip_height = 30;
 } // namespace
 
 TForm24::TForm24(const CourseState& state, QWidget* parent)
@@ -47,13 +47,7 @@ void TForm24::paintEvent(QPaintEvent*) {
     } else {
         painter.drawPixmap(0, 0, m_picture);
     }
-    QFont font("Verdana");
-    font.setPixelSize(13);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.setPen(m_picture.isNull() ? QColor(Qt::white) : QColor(31, 59, 87));
-    painter.drawText(QRect(12, 0, width() - 24, title_strip_height),
-                     Qt::AlignVCenter | Qt::AlignLeft, windowTitle());
+    paint_window_caption(painter, width(), windowTitle());
 }
 
 void TForm24::keyPressEvent(QKeyEvent* event) {

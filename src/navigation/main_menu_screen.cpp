@@ -102,7 +102,9 @@ void TMainForm::showEvent(QShowEvent* event) {
     setWindowTitle(cp1250_to_qstring(m_state.config.window_caption));
     reload_background();
     m_repetitions_button->setToolTip(uni_to_qstring(m_state.texts.text(kRepetitionsHint)));
-    m_sound.play_sound(m_state.config.course_root + "wav_r\\r_open.wav", false);
+    // The opening sound greets; a course without it opens the menu silently instead of
+    // stopping the learner with a missing-file message every time.
+    m_sound.play_sound_quiet(m_state.config.course_root + "wav_r\\r_open.wav", false);
     m_repetitions_button->setVisible(m_state.config.network_mode != 1 &&
                                      m_repetitions.powt_any_due(m_results, m_clock));
     center_on_screen(*this);

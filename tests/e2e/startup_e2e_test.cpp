@@ -1,5 +1,6 @@
 // The program itself under the X server that the test script starts: a real window,
 // real clicks through xdotool.
+#include "e2e/x_session.h"
 #include "support/temp_course.h"
 
 #include <QImage>
@@ -10,25 +11,7 @@
 namespace vimo {
 namespace {
 
-QString xdotool_output(const QStringList& arguments) {
-    QProcess xdotool;
-    xdotool.start("xdotool", arguments);
-    xdotool.waitForFinished(10000);
-    return QString::fromUtf8(xdotool.readAllStandardOutput()).trimmed();
-}
-
-void click_at(int x, int y) {
-    xdotool_output({"mousemove", "--sync", QString::number(x), QString::number(y), "click", "1"});
-}
-
-// Waits until a visible window whose name contains name exists.
-bool wait_for_window(const QString& name, int timeout_ms = 20000) {
-    for (int waited = 0; waited < timeout_ms; waited += 200) {
-        if (!xdotool_output({"search", "--onlyvisible", "--name", name}).isEmpty()) return true;
-        QThread::msleep(200);
-    }
-    return false;
-}
+using namespace test;
 
 class ProgramUnderX : public ::testing::Test {
 protected:
@@ -41,6 +24,7 @@ protected:
         picture.fill(Qt::darkGreen);
         course.make_folder("Lang_r/0/gfx_r");
         picture.save(QString::fromStdString(course.path("Lang_r/0/gfx_r/koniec.bmp")));
+        course.write_8bit("usr.t", {"1=Ewa"});
     }
     void TearDown() override {
         if (program.state() != QProcess::NotRunning) {
@@ -67,7 +51,14 @@ constexpr int exit_window_x = (1024 - 420) / 2, exit_window_y = (768 - 220) / 2;
 
 TEST_F(ProgramUnderX, MainWindowAppearsAndConfirmedExitEndsWithStatusZero) {
     start(QString::fromStdString(course.root()));
-    ASSERT_TRUE(wait_for_window("Kurs E2E")) << program.readAllStandardError().toStdString();
+    ASSERT_TRUE(wait_for_window_of_size(kLearnerWindow.width(), kLearnerWindow.height()))
+        << program.readAllStandardError().toStdString();
+    // The learner chooser comes first, with the last learner selected.
+    const QPoint chooser = centred(kLearnerWindow);
+    click_at(chooser.x() + 230, chooser.y() + 15);
+    key("Return");
+    ASSERT_TRUE(wait_for_window_of_size(kMainWindow.width(), kMainWindow.height()));
+    QThread::msleep(500);
 
     // Refusing keeps the program running.
     click_at(exit_button_x, exit_button_y);
@@ -89,9 +80,9 @@ TEST_F(ProgramUnderX, MissingConfigurationShowsAMessageAndEndsWithStatusOne) {
     start(QString::fromStdString(empty.root()));
     ASSERT_FALSE(program.waitForFinished(1000)) << "ended without showing the message";
     const QString window =
-        xdotool_output({"search", "--sync", "--onlyvisible", "--name", "Lexaro"});
+        xdotool({"search", "--sync", "--onlyvisible", "--name", "Lexaro"});
     ASSERT_FALSE(window.isEmpty());
-    xdotool_output({"key", "--window", window.split('\n').first(), "Return"});
+    xdotool({"key", "--window", window.split('\n').first(), "Return"});
     ASSERT_TRUE(program.waitForFinished(10000));
     EXPECT_EQ(program.exitCode(), 1);
 }

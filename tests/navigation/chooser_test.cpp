@@ -43,6 +43,12 @@ INSTANTIATE_TEST_SUITE_P(
                       TitleCase{"KnownKeyGivesDisplayName", "S0001", "Lista pierwsza"},
                       TitleCase{"KeyIsTrimmedFirst", "  S0001 \r", "Lista pierwsza"},
                       TitleCase{"UnknownKeyStaysUnchanged", "S0002", "S0002"},
+                      // A key ends at its first "=", so a title holding one is looked
+                      // up by the text before it (the open tasks' fixed title).
+                      TitleCase{"TitleWithEqualsIsLookedUpByItsFirstPart",
+                                "S0001=Nazwa2 ANG=Nazwa3 NIEM=", "Lista pierwsza"},
+                      TitleCase{"UnknownTitleWithEqualsStaysUnchanged", "S0009=B=",
+                                "S0009=B="},
                       TitleCase{"Windows1250LettersBecomeWide", "Ma\xb3y ko\xb3", "Mały koł"}),
     [](const auto& info) { return info.param.name; });
 

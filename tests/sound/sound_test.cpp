@@ -4,6 +4,7 @@
 #include "core/sound.h"
 #include "support/named_case.h"
 #include "support/temp_course.h"
+#include "support/tone_wav.h"
 
 #include <QAudioFormat>
 #include <QAudioSource>
@@ -20,7 +21,6 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
-#include <numbers>
 #include <optional>
 #include <string>
 #include <vector>
@@ -43,33 +43,6 @@ constexpr int soft_amplitude = 2000; // RMS 1414
 // Opening a stream on the daemon, its latency and the monitor's take seconds at
 // worst; these only bound how long a test polls.
 constexpr int device_timeout_ms = 15000;
-
-void append_le(std::string& bytes, std::uint32_t value, int count) {
-    for (int i = 0; i < count; ++i)
-        bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
-}
-
-// 16-bit mono 22050 Hz PCM with the canonical 44-byte header: a 440 Hz sine.
-std::string tone_wav(double seconds, int amplitude) {
-    const auto samples = static_cast<std::uint32_t>(seconds * sample_rate);
-    std::string bytes = "RIFF";
-    append_le(bytes, 36 + samples * 2, 4);
-    bytes += "WAVEfmt ";
-    append_le(bytes, 16, 4);
-    append_le(bytes, 1, 2); // PCM
-    append_le(bytes, 1, 2); // mono
-    append_le(bytes, sample_rate, 4);
-    append_le(bytes, sample_rate * 2, 4);
-    append_le(bytes, 2, 2);
-    append_le(bytes, 16, 2);
-    bytes += "data";
-    append_le(bytes, samples * 2, 4);
-    for (std::uint32_t i = 0; i < samples; ++i) {
-        const double phase = 2 * std::numbers::pi * 440.0 * i / sample_rate;
-        append_le(bytes, static_cast<std::uint16_t>(std::lround(amplitude * std::sin(phase))), 2);
-    }
-    return bytes;
-}
 
 // Handles events until condition holds or timeout_ms have passed.
 bool wait_until(const std::function<bool()>& condition, int timeout_ms = device_timeout_ms) {
@@ -155,8 +128,8 @@ private:
 class Sound : public ::testing::Test {
 protected:
     void SetUp() override {
-        course.write_bytes("wav_r/long.wav", tone_wav(1.2, loud_amplitude));
-        course.write_bytes("wav_r/short.wav", tone_wav(0.6, soft_amplitude));
+        course.write_bytes("wav_r/long.wav", test::tone_wav(1.2, loud_amplitude, sample_rate));
+        course.write_bytes("wav_r/short.wav", test::tone_wav(0.6, soft_amplitude, sample_rate));
         QObject::connect(&sound, &SoundService::playback_ended, &sound,
                          [this](End how) { ends.push_back(how); });
     }
@@ -247,7 +220,7 @@ TEST_F(Sound, RecordingIsHeardOnTheSoundDeviceUntilStopped) {
 }
 
 TEST_F(Sound, CutOffRecordingIsNotHeardAgain) {
-    course.write_bytes("wav_r/three.wav", tone_wav(3.0, loud_amplitude));
+    course.write_bytes("wav_r/three.wav", test::tone_wav(3.0, loud_amplitude, sample_rate));
     SinkListener listener;
     ASSERT_TRUE(wait_until([&] { return listener.live(); })) << "no input from the sound daemon";
     sound.play_sound(wav("three.wav"), false);

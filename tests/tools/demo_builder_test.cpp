@@ -192,7 +192,17 @@ const QByteArray k_complete_wording = "interface_language=1\n"
                                       "title=T\nsubtitle=S\nhelp=H\noptions=O\n"
                                       "about_heading=A\nabout_line1=A1\nabout_line2=A2\n"
                                       "website=W\ngreetings=Hi | Hallo|\n"
-                                      "quit_question=Q?\nyes=Y\nno=N\n";
+                                      "quit_question=Q?\nyes=Y\nno=N\n"
+                                      "button_ok=a\nbutton_close=a\nbutton_new_learner=a\n"
+                                      "button_expand_all=a\nbutton_collapse_all=a\n"
+                                      "button_print=a\nbutton_delete_one=a\n"
+                                      "button_delete_all=a\nbutton_check=a\nbutton_again=a\n"
+                                      "button_glossary=a\nbutton_dictionary=a\n"
+                                      "button_tips=a\nbutton_lessons=a\n"
+                                      "button_repetitions=a\nbutton_more=a\n"
+                                      "chooser_title=a\ncolumn_exercise=a\ncolumn_level=a\n"
+                                      "column_done=a\ncolumn_repetition=a\ncolumn_score=a\n"
+                                      "learner_question=a\nlearner_name=a\n";
 
 TEST(ArtWordingTest, ReadsEveryKey) {
     const ArtWording wording = read_art_wording("# comment\n\n" + k_complete_wording, "en.txt");
@@ -210,9 +220,11 @@ TEST(ArtWordingTest, RejectsBadLinesAndMissingKeys) {
         int line = 0;
         const char* problem = "";
     };
+    // The line after the complete wording.
+    const int next_line = static_cast<int>(k_complete_wording.count('\n')) + 1;
     const Case cases[] = {
-        {k_complete_wording + "colour=red\n", 14, "unknown key colour"},
-        {k_complete_wording + "yes=Tak\n", 14, "key yes given twice"},
+        {k_complete_wording + "colour=red\n", next_line, "unknown key colour"},
+        {k_complete_wording + "yes=Tak\n", next_line, "key yes given twice"},
         {"interface_language=7\n", 1, "interface_language must be a number 0 to 4"},
         {"title\n", 1, "expected key=value"},
         {QByteArray(k_complete_wording).replace("no=N\n", ""), 0, "key no is missing"},

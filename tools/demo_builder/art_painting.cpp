@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QFontMetricsF>
 #include <QImageWriter>
+#include <QLinearGradient>
 
 namespace vimo {
 
@@ -70,6 +71,79 @@ void draw_text_block(QPainter& painter, const QRectF& box, const QString& text, 
                               line_height);
         draw_text(painter, line_box, lines[i], line_font, colour);
     }
+}
+
+QImage transparent_canvas(QSize size) {
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+QImage keyed_picture(const QImage& drawn, const QColor& ground) {
+    constexpr int least_cover = 64;
+    const QImage source = drawn.convertToFormat(QImage::Format_ARGB32);
+    QImage keyed(source.size(), QImage::Format_RGB888);
+    const QRgb key = art_colour::key.rgb();
+    const auto over = [](int top, int alpha, int bottom) {
+        return (top * alpha + bottom * (255 - alpha) + 127) / 255;
+    };
+    for (int y = 0; y < source.height(); ++y) {
+        for (int x = 0; x < source.width(); ++x) {
+            const QRgb pixel = source.pixel(x, y);
+            const int alpha = qAlpha(pixel);
+            if (alpha < least_cover) {
+                keyed.setPixel(x, y, key);
+                continue;
+            }
+            QRgb shown = qRgb(over(qRed(pixel), alpha, ground.red()),
+                              over(qGreen(pixel), alpha, ground.green()),
+                              over(qBlue(pixel), alpha, ground.blue()));
+            // A drawn pixel never turns transparent by chance.
+            if (shown == key) shown = qRgb(254, 0, 254);
+            keyed.setPixel(x, y, shown);
+        }
+    }
+    if (!keyed.isNull()) keyed.setPixel(0, keyed.height() - 1, key);
+    return keyed;
+}
+
+void paint_window_ground(QPainter& painter, QSize size, int caption_height) {
+    QLinearGradient paper(0, caption_height, 0, size.height());
+    paper.setColorAt(0, art_colour::paper);
+    paper.setColorAt(1, art_colour::pale);
+    painter.fillRect(QRect(QPoint(0, 0), size), paper);
+    if (caption_height <= 0) {
+        painter.fillRect(QRect(0, 0, size.width(), 3), art_colour::action);
+        return;
+    }
+    // Kept plain apart from its gradient: the program paints the caption here in white.
+    QLinearGradient strip(0, 0, size.width(), 0);
+    strip.setColorAt(0, art_colour::night);
+    strip.setColorAt(1, art_colour::sea);
+    painter.fillRect(QRect(0, 0, size.width(), caption_height), strip);
+}
+
+void paint_window_footer(QPainter& painter, QSize size, int top) {
+    painter.fillRect(QRect(0, top, size.width(), size.height() - top), art_colour::pale);
+    painter.fillRect(QRect(0, top, size.width(), 1), art_colour::line);
+}
+
+void paint_window_frame(QPainter& painter, QSize size) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(art_colour::night, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRect(QPoint(0, 0), size - QSize(1, 1)));
+    painter.restore();
+}
+
+void paint_field_place(QPainter& painter, const QRect& place) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(art_colour::line, 1));
+    painter.setBrush(art_colour::paper);
+    painter.drawRect(place.adjusted(-1, -1, 0, 0));
+    painter.restore();
 }
 
 QByteArray encoded_image(const QImage& image, const char* format, int quality) {

@@ -2,6 +2,7 @@
 
 #include "demo_builder/art_painting.h"
 #include "demo_builder/demo_course.h"
+#include "demo_builder/screen_art.h"
 #include "demo_builder/source_text.h"
 
 #include <QDir>
@@ -45,6 +46,30 @@ QStringList build_demo_pictures(const QString& source_dir, const QString& output
                                  "JPG", k_jpeg_quality);
         written << write_picture(gfx + QStringLiteral("koniec.bmp"), draw_exit_window(wording),
                                  "BMP");
+        written << write_picture(gfx + QStringLiteral("wybor.jpg"), draw_chooser(wording), "JPG",
+                                 k_jpeg_quality);
+        written << write_picture(gfx + QStringLiteral("logowanie.bmp"),
+                                 draw_learner_chooser(wording), "BMP");
+        written << write_picture(gfx + QStringLiteral("logow_new.bmp"), draw_new_learner(wording),
+                                 "BMP");
+        written << write_picture(gfx + QStringLiteral("skasowacpowtorki.bmp"),
+                                 draw_delete_repetitions(), "BMP");
+        written << write_picture(gfx + QStringLiteral("ustawienia_rozum.bmp"), draw_options(),
+                                 "BMP");
+        written << write_picture(gfx + QStringLiteral("info.bmp"), draw_message_window(), "BMP");
+        written << write_picture(gfx + QStringLiteral("twoja_odp_2.bmp"), draw_answer_popup(),
+                                 "BMP");
+        const QString buttons =
+            course_root + QStringLiteral("Lang_r/%1/but_r/").arg(wording.interface_language);
+        for (int number = 0; number < k_button_count; ++number) {
+            written << write_picture(buttons + QStringLiteral("%1.bmp").arg(number),
+                                     draw_button_strip(number, wording), "BMP");
+        }
+    }
+    // The chooser's icons say nothing in words, so every language shares them.
+    for (const IconPicture& icon : draw_chooser_icons()) {
+        written << write_picture(course_root + QStringLiteral("gfx_r/wybor/") + icon.file,
+                                 icon.image, "BMP");
     }
     return written;
 }

@@ -25,6 +25,36 @@ struct ArtWording {
     QString quit_question;
     QString yes;
     QString no;
+
+    // Button labels (Lang_r/N/but_r/<n>.bmp), short enough for their buttons.
+    QString button_ok;
+    QString button_close;
+    QString button_new_learner;
+    QString button_expand_all;
+    QString button_collapse_all;
+    QString button_print;
+    QString button_delete_one;
+    QString button_delete_all;
+    QString button_check;
+    QString button_again;
+    QString button_glossary;
+    QString button_dictionary;
+    QString button_tips;
+    QString button_lessons;
+    QString button_repetitions;
+    QString button_more;
+
+    // The chooser (wybor.jpg): its title and the headings of its columns.
+    QString chooser_title;
+    QString column_exercise;
+    QString column_level;
+    QString column_done;
+    QString column_repetition;
+    QString column_score;
+
+    // The learner windows (logowanie.bmp, logow_new.bmp).
+    QString learner_question;
+    QString learner_name;
 };
 
 // Places on the main menu picture that the program's click areas and image buttons
@@ -58,7 +88,8 @@ QImage draw_main_menu(const ArtWording& wording);
 QImage draw_exit_window(const ArtWording& wording);
 
 // Draws the pictures of every wording file in source_dir/art into
-// output_dir/Lang_r/N/gfx_r/ and returns the paths written. Needs a QGuiApplication
+// output_dir/Lang_r/N/gfx_r/ and Lang_r/N/but_r/, and the chooser's icons into
+// output_dir/gfx_r/wybor/, and returns the paths written. Needs a QGuiApplication
 // (fonts).
 QStringList build_demo_pictures(const QString& source_dir, const QString& output_dir);
 
