@@ -48,12 +48,7 @@ void TForm6::show_answer(const UniString& answer) {
 
 void TForm6::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (m_background.isNull()) {
-        painter.fillRect(rect(), Qt::white);
-        return;
-    }
-    painter.drawImage(QPoint(0, 0), m_background);
-    paint_window_caption(painter, width(), windowTitle());
+    paint_picture_window(painter, *this, m_background);
 }
 
 void TForm6::keyPressEvent(QKeyEvent* event) {

@@ -54,12 +54,7 @@ int TForm20::show_message(const UniString& text) {
 
 void TForm20::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (m_background.isNull()) {
-        painter.fillRect(rect(), Qt::white);
-        return;
-    }
-    painter.drawImage(QPoint(0, 0), m_background);
-    paint_window_caption(painter, width(), windowTitle());
+    paint_picture_window(painter, *this, m_background);
 }
 
 void TForm20::keyPressEvent(QKeyEvent* event) {

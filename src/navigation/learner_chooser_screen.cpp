@@ -123,12 +123,7 @@ void TForm9::add_new_learner() {
 
 void TForm9::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (m_background.isNull()) {
-        painter.fillRect(rect(), QColor(40, 48, 64));
-    } else {
-        painter.drawImage(QPoint(0, 0), m_background);
-    }
-    paint_window_caption(painter, width(), windowTitle());
+    paint_picture_window(painter, *this, m_background);
 }
 
 void TForm9::keyPressEvent(QKeyEvent* event) {

@@ -195,12 +195,7 @@ void TForm10::confirm() {
 
 void TForm10::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (m_background.isNull()) {
-        painter.fillRect(rect(), QColor(40, 48, 64));
-    } else {
-        painter.drawImage(QPoint(0, 0), m_background);
-    }
-    paint_window_caption(painter, width(), windowTitle());
+    paint_picture_window(painter, *this, m_background);
 }
 
 void TForm10::keyPressEvent(QKeyEvent* event) {

@@ -338,12 +338,7 @@ void TOpcjeForm::confirm() {
 
 void TOpcjeForm::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (m_background.isNull()) {
-        painter.fillRect(rect(), QColor(236, 240, 244));
-    } else {
-        painter.drawImage(QPoint(0, 0), m_background);
-    }
-    paint_window_caption(painter, width(), windowTitle());
+    paint_picture_window(painter, *this, m_background);
 }
 
 void TOpcjeForm::keyPressEvent(QKeyEvent* event) {
