@@ -89,6 +89,9 @@ struct GlossaryEntry {
     UniString text;     // field 2 as read, with its trailing U+0000
 };
 
+// What a comprehension text comes with: a film, a web page or a sound recording.
+enum class TextMedia { film, page, recording };
+
 // A four-line entry of "St_" + L + "u.txt".
 struct TaskEntry {
     UniString header;         // line 1, trimmed

@@ -13,8 +13,6 @@
 
 namespace vimo {
 
-enum class TextMedia { film, page, recording };
-
 // A comprehension text as the exercise frame opens it.
 struct ComprehensionLesson {
     int text_number = 0;
