@@ -13,6 +13,7 @@
 #include "navigation/backdrop_screen.h"
 #include "navigation/chooser_screen.h"
 #include "navigation/delete_repetitions_screen.h"
+#include "exercises/tasks/multiple_choice_screen.h"
 #include "exercises/tasks/options_screen.h"
 #include "navigation/exit_window_screen.h"
 #include "navigation/learner_chooser_screen.h"
@@ -71,6 +72,17 @@ void AppContext::create_screens() {
     m_options = std::make_unique<TOpcjeForm>(m_state, m_learner.settings, m_buttons,
                                              *m_message_window, m_help);
 
+    m_tasks = std::make_unique<TaskRunner>(
+        m_state, m_learner, m_clock,
+        TaskRunner::Links{
+            .show_text = [this](int text) { m_message_window->show_message(m_state.texts.text(text)); },
+            .show_message = [this](const std::string& message) { show_message(message); },
+            .stop_sound = [this] { m_sound->stop_sound(); },
+        });
+    m_item_screens = std::make_unique<ProgramItemScreens>(*m_tasks);
+    m_multiple_choice = std::make_unique<TC_MC_Form>(m_state, m_buttons, m_help, m_random);
+    m_tasks->add_screen("MC", *m_multiple_choice);
+
     m_learner_chooser->on_choose([this](int position) {
         return make_learner_current(position, m_state.config.language_number);
     });
@@ -125,7 +137,7 @@ void AppContext::change_language(int language) {
 
 void AppContext::open_row(const OpenContext& context) {
     m_exercise_context = context;
-    open_item(context.item_row(), m_state, m_learner.results, m_item_screens);
+    open_item(context.item_row(), m_state, m_learner.results, *m_item_screens);
 }
 
 void AppContext::load_language_resources(CourseProblems& problems) {

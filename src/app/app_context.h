@@ -4,6 +4,7 @@
 // until the process ends.
 
 #include "app/learner_session.h"
+#include "app/task_runner.h"
 #include "controls/MyImageList.h"
 #include "core/clock.h"
 #include "core/course_state.h"
@@ -30,6 +31,7 @@ class Tkas_powt_Form;
 class TForm9;
 class TForm10;
 class TOpcjeForm;
+class TC_MC_Form;
 
 class AppContext {
 public:
@@ -71,7 +73,19 @@ private:
     ClockSeededRandom m_random{m_clock};
     std::unique_ptr<SoundService> m_sound;
     NoHelp m_help;                   // the help windows answer these requests
-    ItemScreens m_item_screens;      // the exercise screens open from here
+    // The screens the chooser's rows open.
+    class ProgramItemScreens final : public ItemScreens {
+    public:
+        explicit ProgramItemScreens(TaskRunner& tasks) : m_tasks(tasks) {}
+        void open_comprehension(const ComprehensionLesson& lesson, int ordinal) override {
+            m_tasks.open_lesson(lesson, ordinal);
+        }
+
+    private:
+        TaskRunner& m_tasks;
+    };
+    std::unique_ptr<TaskRunner> m_tasks;
+    std::unique_ptr<ProgramItemScreens> m_item_screens;
     std::optional<OpenContext> m_exercise_context;
     std::unique_ptr<TForm20> m_message_window;
     std::unique_ptr<Tkas_powt_Form> m_confirm_delete_repetitions;
@@ -79,6 +93,7 @@ private:
     std::unique_ptr<TForm10> m_new_learner;
     std::unique_ptr<TForm9> m_learner_chooser;
     std::unique_ptr<TOpcjeForm> m_options;
+    std::unique_ptr<TC_MC_Form> m_multiple_choice;
     std::unique_ptr<TForm24> m_exit_window;
     std::unique_ptr<TMainForm> m_main_form;
     std::unique_ptr<TPodkladForm> m_backdrop;

@@ -141,7 +141,7 @@ protected:
 
 TEST_F(Reporting, AnAttemptWithNothingDoneRecordsNothing) {
     const std::vector<cw_Info> before = results.records();
-    EXPECT_FALSE(report_task(TaskAttempt{}, lesson, results, repetitions, {}, clock));
+    EXPECT_FALSE(report_task(TaskAttempt{}, lesson, 2, results, repetitions, {}, clock));
     EXPECT_EQ(results.records(), before);
     EXPECT_FALSE(repetitions.powt_is_due("tek_3", ')', 2, test::FixedClock{clock.now() + 400 * 24h}));
 }
@@ -149,7 +149,7 @@ TEST_F(Reporting, AnAttemptWithNothingDoneRecordsNothing) {
 TEST_F(Reporting, ACheckedAttemptRecordsItsScoreOnTheTabsRecordAndRepetition) {
     TaskAttempt attempt;
     attempt.check(1, 7);
-    ASSERT_TRUE(report_task(attempt, lesson, results, repetitions, {}, clock));
+    ASSERT_TRUE(report_task(attempt, lesson, 2, results, repetitions, {}, clock));
     const cw_Info& record = *results.record(2); // tab 2: the true/false task, key 12
     EXPECT_EQ(record.score, 12);
     EXPECT_EQ(record.count, 1);
@@ -164,7 +164,7 @@ TEST_F(Reporting, AnsweringWithoutCheckingRecordsAnUncompletedResult) {
     attempt.acted = true;
     attempt.correct = 1;
     attempt.wrong = 1;
-    ASSERT_TRUE(report_task(attempt, lesson, results, repetitions, {}, clock));
+    ASSERT_TRUE(report_task(attempt, lesson, 2, results, repetitions, {}, clock));
     EXPECT_EQ(results.record(2)->score, 50);
     EXPECT_EQ(results.record(2)->completed, 0);
 }

@@ -92,19 +92,20 @@ std::optional<std::uint8_t> task_code(const TaskEntry& task) {
     return static_cast<std::uint8_t>(*code);
 }
 
-bool report_task(const TaskAttempt& attempt, const LessonContext& lesson, ResultsStore& results,
+bool report_task(const TaskAttempt& attempt, const LessonContext& lesson, int tab,
+                 ResultsStore& results,
                  RepetitionStore& repetitions, const RepetitionSettings& settings,
                  const Clock& clock) {
     if (!attempt.acted) return false;
-    const TaskEntry* task = lesson.task(lesson.current_tab);
-    const std::optional<std::uint8_t> id = lesson.task_id(lesson.current_tab);
+    const TaskEntry* task = lesson.task(tab);
+    const std::optional<std::uint8_t> id = lesson.task_id(tab);
     if (!task || !id) return false;
     const std::optional<std::uint8_t> code = task_code(*task);
     if (!code) return false;
     const int score = attempt.score();
     results.results_record(score, lesson.lesson_key, *code, *id, attempt.checked, clock);
     repetitions.powt_record_result(score, lesson.lesson_key, *code, attempt.checked, *id,
-                                   lesson.current_tab, settings, clock);
+                                   tab, settings, clock);
     return true;
 }
 

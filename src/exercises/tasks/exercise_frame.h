@@ -92,10 +92,11 @@ struct TaskAttempt {
 // kind that opens no screen.
 std::optional<std::uint8_t> task_code(const TaskEntry& task);
 
-// Closing a task: an attempt with something done is recorded in the results and the
-// repetitions (task position = the current tab); nothing is recorded otherwise. The
+// Closing the task of tab: an attempt with something done is recorded in the results
+// and the repetitions (task position = the tab); nothing is recorded otherwise. The
 // caller then saves both files whatever was recorded. Returns whether it recorded.
-bool report_task(const TaskAttempt& attempt, const LessonContext& lesson, ResultsStore& results,
+bool report_task(const TaskAttempt& attempt, const LessonContext& lesson, int tab,
+                 ResultsStore& results,
                  RepetitionStore& repetitions, const RepetitionSettings& settings,
                  const Clock& clock);
 

@@ -134,3 +134,100 @@ void MultipleChoice::check() {
 }
 
 } // namespace vimo
+
+namespace vimo {
+
+namespace {
+
+bool is_tag(const std::string& word8) {
+    return word8.size() > 1 && word8[0] == '<' && word8.find('>') != std::string::npos;
+}
+
+std::string upper(std::string text) {
+    for (char& c : text)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return text;
+}
+
+} // namespace
+
+std::vector<UniString> text_words(std::string_view text) {
+    std::vector<UniString> words;
+    UniString word;
+    for (std::size_t i = 0; i + 1 < text.size(); i += 2) {
+        const bool space = text[i] == ' ' && text[i + 1] == 0;
+        const bool end = text[i] == 0 && text[i + 1] == 0;
+        if (space || end) {
+            if (!word.empty()) words.push_back(std::move(word));
+            word.clear();
+            continue;
+        }
+        word.append(text.substr(i, 2));
+    }
+    if (!word.empty()) words.push_back(std::move(word));
+    return words;
+}
+
+McLayout layout_multiple_choice(const std::vector<McQuestion>& questions, int width, int scroll,
+                                const WordMeasure& measure) {
+    constexpr int kQuestionX = 25;
+    constexpr int kAnswerX = 50;
+    constexpr int kLine = 24;
+    McLayout layout;
+    int y = -kLine * scroll;
+    bool bold = false; // the style carries over from item to item
+    for (std::size_t q = 0; q < questions.size(); ++q) {
+        const McQuestion& question = questions[q];
+        for (std::size_t i = 0; i < question.items.size(); ++i) {
+            const int item = static_cast<int>(i) + 1;
+            const bool answer = item >= 2;
+            McAnswerPlace place{static_cast<int>(q), item, kQuestionX, y, 0, 0};
+            int x = answer ? kAnswerX : kQuestionX;
+            int largest_x = x;
+            for (const UniString& word : text_words(question.items[i])) {
+                const std::string word8 = uni_narrow(word, 1, static_cast<int>(word.size() / 2));
+                if (is_tag(word8)) {
+                    const std::string tag = upper(word8);
+                    if (tag == "<B>") bold = true;
+                    if (tag == "</B>") bold = false;
+                    if (tag == "<BR>") {
+                        x = kAnswerX;
+                        y += 18;
+                    }
+                    continue;
+                }
+                const int w = measure(word, bold);
+                if (x + w > width) {
+                    x = kAnswerX;
+                    y += kLine;
+                }
+                if (y >= 0) layout.words.push_back({x, y, bold, word});
+                x += w + 3;
+                largest_x = std::max(largest_x, x);
+            }
+            if (answer) {
+                place.right = largest_x;
+                place.bottom = y + 25;
+                layout.answers.push_back(place);
+            }
+            y += kLine;
+        }
+        y += kLine; // a blank line after each question
+    }
+    layout.end_y = y;
+    return layout;
+}
+
+const McAnswerPlace* answer_at(const McLayout& layout, int x, int y) {
+    for (const McAnswerPlace& place : layout.answers)
+        if (place.contains(x, y)) return &place;
+    return nullptr;
+}
+
+int mc_max_scroll(int end_y, int height) {
+    // The step is 24 pixels but the range is counted in 25-pixel units, plus one.
+    if (height >= end_y - 25) return 0;
+    return (end_y - height) / 25 + 1;
+}
+
+} // namespace vimo

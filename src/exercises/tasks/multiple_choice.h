@@ -8,6 +8,7 @@
 #include "exercises/tasks/exercise_frame.h"
 
 #include <array>
+#include <functional>
 #include <vector>
 
 namespace vimo {
@@ -60,6 +61,42 @@ private:
     std::vector<std::array<McMarks, kMaxAnswers>> m_marks;
     TaskAttempt m_attempt;
 };
+
+// Where the question list paints, for a paint box width pixels wide scrolled by
+// scroll lines: the words to draw (those at y >= 0), the box of every answer and the
+// rectangle a click chooses it by.
+struct McWord {
+    int x = 0;
+    int y = 0;
+    bool bold = false;
+    UniString text;
+};
+struct McAnswerPlace {
+    int question = 0; // 0-based
+    int item = 0;     // 2..: the answer's item number
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    bool contains(int x, int y) const { return x >= left && x <= right && y >= top && y <= bottom; }
+};
+struct McLayout {
+    std::vector<McWord> words;
+    std::vector<McAnswerPlace> answers;
+    int end_y = 0; // y after the last question
+};
+// measure(word, bold): the painted width of a word.
+using WordMeasure = std::function<int(const UniString& word, bool bold)>;
+McLayout layout_multiple_choice(const std::vector<McQuestion>& questions, int width, int scroll,
+                                const WordMeasure& measure);
+// The answer a click at (x, y) chooses, or nullptr.
+const McAnswerPlace* answer_at(const McLayout& layout, int x, int y);
+// The largest scroll position for a list ending at end_y in a box height high; 0 when
+// it fits.
+int mc_max_scroll(int end_y, int height);
+
+// The words of a UTF-16 text, split at spaces (empty words dropped).
+std::vector<UniString> text_words(std::string_view text);
 
 // The content of a task's content line: the text after its first "#".
 UniString task_content(std::string_view content_line);

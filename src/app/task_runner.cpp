@@ -1,0 +1,83 @@
+#include "app/task_runner.h"
+
+#include "core/atomic_file.h"
+#include "exercises/tasks/task_screen.h"
+
+namespace vimo {
+
+namespace {
+
+constexpr int kFirstTaskNotice = 63;
+
+} // namespace
+
+TaskRunner::TaskRunner(CourseState& course, LearnerState& learner, const Clock& clock,
+                       Links links)
+    : m_course(course), m_learner(learner), m_clock(clock), m_links(std::move(links)) {}
+
+void TaskRunner::add_screen(const std::string& kind, TaskScreen& screen) {
+    m_screens[kind] = &screen;
+    TaskScreen::Links links;
+    links.tab_clicked = [this](int tab) { go_to_tab(tab); };
+    links.leave = [this] { close_task(); };
+    links.stop_sound = [this] {
+        if (m_links.stop_sound) m_links.stop_sound();
+    };
+    screen.setLinks(std::move(links));
+}
+
+void TaskRunner::open_lesson(const ComprehensionLesson& lesson, int ordinal) {
+    close_task();
+    m_lesson = make_lesson_context("tek_" + std::to_string(lesson.text_number), lesson.tasks,
+                                   lesson.item_keys, lesson.media, lesson.media_name);
+    go_to_tab(ordinal);
+}
+
+TaskScreen* TaskRunner::screen_for(const TaskEntry& task) const {
+    const auto found = m_screens.find(task.kind);
+    return found == m_screens.end() ? nullptr : found->second;
+}
+
+void TaskRunner::go_to_tab(int tab) {
+    const TabRules rules{.block_access = m_learner.settings.block_access,
+                         .network = m_course.config.network_mode == 1,
+                         .network_allows_typing = false};
+    const TabStart start = start_task(m_lesson, tab, rules);
+    if (start == TabStart::locked && m_links.show_text) m_links.show_text(kTypingLockedText);
+    if (start != TabStart::opened) return;
+    if (m_links.stop_sound) m_links.stop_sound();
+    // The task that was open is reported before the next one loads.
+    close_task();
+    const TaskEntry* task = m_lesson.task(tab);
+    TaskScreen* screen = task ? screen_for(*task) : nullptr;
+    if (!screen) return; // a kind whose screen the program does not have
+    screen->open_task(m_lesson, *task);
+    m_open = screen;
+    m_open_tab = tab;
+    if (m_learner.settings.first_task_notice) {
+        // Once per run: the setting is written back with the next save of the options.
+        m_learner.settings.first_task_notice = false;
+        if (m_links.show_text) m_links.show_text(kFirstTaskNotice);
+    }
+}
+
+void TaskRunner::close_task() {
+    if (!m_open) return;
+    TaskScreen* screen = m_open;
+    m_open = nullptr;
+    report_task(screen->attempt(), m_lesson, m_open_tab, m_learner.results, m_learner.repetitions,
+                repetition_settings(m_learner.settings), m_clock);
+    save_files();
+    screen->hide();
+}
+
+void TaskRunner::save_files() {
+    try {
+        m_learner.results.results_save(results_file_path(m_course.config));
+        m_learner.repetitions.powt_save(repetitions_file_path(m_course.config));
+    } catch (const FileWriteError& error) {
+        if (m_links.show_message) m_links.show_message(error.what());
+    }
+}
+
+} // namespace vimo

@@ -1,0 +1,58 @@
+#pragma once
+// Running the tasks of a comprehension text: the lesson the chooser opened, which
+// tab is current, the screen of each task kind, and closing a task with its report
+// and the saving of the learner's files.
+
+#include "app/learner_session.h"
+#include "core/clock.h"
+#include "core/course_state.h"
+#include "exercises/tasks/exercise_frame.h"
+#include "navigation/open_item.h"
+
+#include <functional>
+#include <map>
+#include <string>
+
+namespace vimo {
+
+class TaskScreen;
+
+class TaskRunner {
+public:
+    struct Links {
+        std::function<void(int text)> show_text; // a notice: an interface text
+        std::function<void(const std::string& message)> show_message;
+        std::function<void()> stop_sound;
+    };
+
+    TaskRunner(CourseState& course, LearnerState& learner, const Clock& clock, Links links);
+
+    // The screen that shows tasks of kind ("MC"); its frame's tab and leave buttons
+    // come back here.
+    void add_screen(const std::string& kind, TaskScreen& screen);
+
+    // The chooser opened a text on the task of ordinal (1-based).
+    void open_lesson(const ComprehensionLesson& lesson, int ordinal);
+    // A tab of the open lesson.
+    void go_to_tab(int tab);
+    // Leaving the screen: the open task is reported and the files are saved.
+    void close_task();
+
+    const LessonContext& lesson() const { return m_lesson; }
+    TaskScreen* open_screen() const { return m_open; }
+
+private:
+    TaskScreen* screen_for(const TaskEntry& task) const;
+    void save_files();
+
+    CourseState& m_course;
+    LearnerState& m_learner;
+    const Clock& m_clock;
+    Links m_links;
+    std::map<std::string, TaskScreen*> m_screens;
+    LessonContext m_lesson;
+    TaskScreen* m_open = nullptr;
+    int m_open_tab = 0; // the tab whose task m_open shows
+};
+
+} // namespace vimo

@@ -1,0 +1,110 @@
+#pragma once
+// The frame every task screen of a comprehension text shares: the background, the
+// right panel with one tab per task, the instruction box, the check and again
+// buttons, the score panel and the buttons for the lesson's media, the glossary,
+// help, the dictionary and leaving. A kind's screen derives from it and adds its task
+// area; what the frame's buttons lead to is the program's (TaskScreen::Links).
+
+#include "controls/MyImageList.h"
+#include "core/course_state.h"
+#include "core/help_links.h"
+#include "exercises/tasks/exercise_frame.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+namespace vimo {
+
+class TMImage;
+class TPanel1;
+class TTransparentButton;
+
+class TaskScreen : public QWidget {
+    Q_OBJECT
+public:
+    struct Links {
+        std::function<void(int tab)> tab_clicked;
+        std::function<void()> leave;       // lbl_exit: the program closes the task
+        std::function<void()> media;       // btn_media
+        std::function<void()> glossary;    // btn_tlumacz
+        std::function<void()> dictionary;  // btn_slownik
+        std::function<void()> stop_sound;  // before checking
+    };
+
+    static constexpr QSize kSize{1024, 768};
+    static constexpr QPoint kCheckAt{935, 198};
+    static constexpr QPoint kGlossaryAt{935, 264};
+    static constexpr QPoint kDictionaryAt{935, 605};
+    static constexpr QPoint kHelpAt{0, 743};
+    static constexpr QPoint kMediaAt{50, 10};
+    static constexpr QPoint kExitAt{999, 0};
+    static constexpr QPoint kScorePanelAt{50, 108};
+    static constexpr int kTabLeft = 934;
+    static constexpr int kTabTop = 20;
+    static constexpr int kTabStep = 21;
+
+    TaskScreen(const CourseState& course, const TMyImageList& buttons, HelpLinks& help,
+               std::string kind, QWidget* parent = nullptr);
+
+    void setLinks(Links links) { m_links = std::move(links); }
+
+    // Loads the task of the lesson's current tab afresh and shows the screen.
+    void open_task(const LessonContext& lesson, const TaskEntry& task);
+    // The attempt so far, for reporting when the screen closes.
+    virtual const TaskAttempt& attempt() const = 0;
+
+    TTransparentButton& checkButton() { return *m_check; }
+    TTransparentButton& againButton() { return *m_again; }
+    TTransparentButton& mediaButton() { return *m_media; }
+    TPanel1& scorePanel() { return *m_score_panel; }
+    TMImage& tab(int k) { return *m_tabs[static_cast<std::size_t>(k - 1)]; }
+    const std::string& kind() const { return m_kind; }
+
+protected:
+    // The task area's places where the layout line gives none.
+    virtual AreaDefaults area_defaults() const = 0;
+    // Reads the content and lays the task area out; the frame is ready.
+    virtual void load_content(const TaskEntry& task, const TaskLayout& layout) = 0;
+    // The kind's evaluation of the check button.
+    virtual void evaluate() = 0;
+    // The instruction box's right limit on this screen.
+    virtual int instruction_right() const { return 657; }
+
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+    const CourseState& m_course;
+    const TaskLayout& layout() const { return m_layout; }
+    // The instruction of the interface language, and the box it is painted in.
+    UniString instruction() const;
+    QRect instruction_box() const { return m_instruction_box; }
+
+private:
+    void reload();
+    void load_pictures(const LessonContext& lesson, const TaskEntry& task);
+    void check();
+
+    HelpLinks& m_help;
+    std::string m_kind;
+    Links m_links;
+    const LessonContext* m_lesson = nullptr;
+    const TaskEntry* m_task = nullptr;
+    TaskLayout m_layout;
+    QRect m_instruction_box;
+    QImage m_background;
+    QImage m_panel;
+    std::array<TMImage*, kMaxTabs> m_tabs{};
+    TTransparentButton* m_check = nullptr;
+    TTransparentButton* m_again = nullptr;
+    TTransparentButton* m_glossary = nullptr;
+    TTransparentButton* m_dictionary = nullptr;
+    TTransparentButton* m_help_button = nullptr;
+    TTransparentButton* m_media = nullptr;
+    TTransparentButton* m_exit = nullptr;
+    TPanel1* m_score_panel = nullptr;
+};
+
+} // namespace vimo
