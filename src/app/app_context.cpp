@@ -15,6 +15,7 @@
 #include "navigation/delete_repetitions_screen.h"
 #include "exercises/tasks/multiple_choice_screen.h"
 #include "exercises/tasks/options_screen.h"
+#include "exercises/tasks/true_false_screen.h"
 #include "navigation/exit_window_screen.h"
 #include "navigation/learner_chooser_screen.h"
 #include "navigation/new_learner_screen.h"
@@ -82,6 +83,8 @@ void AppContext::create_screens() {
     m_item_screens = std::make_unique<ProgramItemScreens>(*m_tasks);
     m_multiple_choice = std::make_unique<TC_MC_Form>(m_state, m_buttons, m_help, m_random);
     m_tasks->add_screen("MC", *m_multiple_choice);
+    m_true_false = std::make_unique<TC_TF_Form>(m_state, m_buttons, m_help, m_random);
+    m_tasks->add_screen("TF", *m_true_false);
 
     m_learner_chooser->on_choose([this](int position) {
         return make_learner_current(position, m_state.config.language_number);

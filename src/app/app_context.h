@@ -32,6 +32,7 @@ class TForm9;
 class TForm10;
 class TOpcjeForm;
 class TC_MC_Form;
+class TC_TF_Form;
 
 class AppContext {
 public:
@@ -94,6 +95,7 @@ private:
     std::unique_ptr<TForm9> m_learner_chooser;
     std::unique_ptr<TOpcjeForm> m_options;
     std::unique_ptr<TC_MC_Form> m_multiple_choice;
+    std::unique_ptr<TC_TF_Form> m_true_false;
     std::unique_ptr<TForm24> m_exit_window;
     std::unique_ptr<TMainForm> m_main_form;
     std::unique_ptr<TPodkladForm> m_backdrop;

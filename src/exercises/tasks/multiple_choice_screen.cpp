@@ -21,20 +21,6 @@ QFont list_font(bool bold) {
     return font;
 }
 
-void draw_box(QPainter& painter, QPoint at, const QImage& picture, bool ticked, bool bad) {
-    if (!picture.isNull()) {
-        painter.drawImage(at, picture);
-        return;
-    }
-    // Without the course's pictures the boxes are still there to be seen.
-    painter.save();
-    painter.setPen(QPen(bad ? QColor(200, 40, 40) : QColor(60, 90, 120), 1.5));
-    painter.setBrush(Qt::white);
-    painter.drawRect(QRect(at + QPoint(1, 1), QSize(15, 15)));
-    if (ticked) painter.fillRect(QRect(at + QPoint(5, 5), QSize(8, 8)), painter.pen().color());
-    painter.restore();
-}
-
 } // namespace
 
 McList::McList(TC_MC_Form& form) : QWidget(&form), m_form(form) {
@@ -58,14 +44,12 @@ void McList::paintEvent(QPaintEvent*) {
     const bool checked = mc.attempt().checked;
     for (const McAnswerPlace& place : m_layout.answers) {
         const McMarks& marks = mc.marks(place.question, place.item);
-        if (checked && marks.mark_bad && !m_form.m_mark_bad.isNull())
-            painter.drawImage(QPoint(-1, place.top - 2), m_form.m_mark_bad);
-        if (checked && marks.mark_ok && !m_form.m_mark_ok.isNull())
-            painter.drawImage(QPoint(-1, place.top - 2), m_form.m_mark_ok);
+        if (checked && marks.mark_bad) painter.drawImage(QPoint(-1, place.top - 2), m_form.m_mark_bad);
+        if (checked && marks.mark_ok) painter.drawImage(QPoint(-1, place.top - 2), m_form.m_mark_ok);
         const QImage& box = marks.wrong     ? m_form.m_box_bad
                             : marks.selected ? m_form.m_box_checked
                                              : m_form.m_box_normal;
-        draw_box(painter, QPoint(25, place.top - 2), box, marks.selected, marks.wrong);
+        painter.drawImage(QPoint(25, place.top - 2), box);
     }
     painter.setPen(Qt::black);
     const QFontMetrics metrics(list_font(false));
@@ -108,11 +92,12 @@ AreaDefaults TC_MC_Form::area_defaults() const { return {35, 150, -1, -1}; }
 
 void TC_MC_Form::load_content(const TaskEntry& task, const TaskLayout& layout) {
     const std::string root = m_course.config.course_root;
-    m_box_normal = load_masked_picture(root + "gfx_r\\img_normal.bmp");
-    m_box_checked = load_masked_picture(root + "gfx_r\\img_checked.bmp");
-    m_box_bad = load_masked_picture(root + "gfx_r\\img_bad.bmp");
-    m_mark_ok = load_masked_picture(root + "gfx_r\\stan_ok.bmp");
-    m_mark_bad = load_masked_picture(root + "gfx_r\\stan_bad.bmp");
+    const Config& config = m_course.config;
+    m_box_normal = answer_box_picture(config, AnswerBox::normal);
+    m_box_checked = answer_box_picture(config, AnswerBox::checked);
+    m_box_bad = answer_box_picture(config, AnswerBox::bad);
+    m_mark_ok = result_mark_picture(config, true);
+    m_mark_bad = result_mark_picture(config, false);
     m_up->setPicture(load_masked_picture(root + "gfx_r\\wybor\\up.bmp"));
     m_down->setPicture(load_masked_picture(root + "gfx_r\\wybor\\down.bmp"));
     for (TFCSImage1* arrow : {m_up, m_down})

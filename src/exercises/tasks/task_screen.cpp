@@ -45,7 +45,34 @@ QImage load_picture(const std::string& path) {
     return QImage(QString::fromStdString(resolve_path(path)));
 }
 
+QImage plain_picture(const QColor& colour, bool filled) {
+    QImage image(18, 18, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setPen(QPen(colour, 1.5));
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(1.5, 1.5, 15, 15));
+    if (filled) painter.fillRect(QRect(5, 5, 8, 8), colour);
+    return image;
+}
+
 } // namespace
+
+QImage answer_box_picture(const Config& config, AnswerBox box) {
+    static constexpr const char* names[] = {"gfx_r\\img_normal.bmp", "gfx_r\\img_checked.bmp",
+                                            "gfx_r\\img_bad.bmp"};
+    QImage picture = load_masked_picture(config.course_path(names[static_cast<int>(box)]));
+    if (!picture.isNull()) return picture;
+    const QColor colour = box == AnswerBox::bad ? QColor(200, 40, 40) : QColor(60, 90, 120);
+    return plain_picture(colour, box != AnswerBox::normal);
+}
+
+QImage result_mark_picture(const Config& config, bool ok) {
+    QImage picture =
+        load_masked_picture(config.course_path(ok ? "gfx_r\\stan_ok.bmp" : "gfx_r\\stan_bad.bmp"));
+    if (!picture.isNull()) return picture;
+    return plain_picture(ok ? QColor(40, 150, 70) : QColor(200, 40, 40), true);
+}
 
 TaskScreen::TaskScreen(const CourseState& course, const TMyImageList& buttons, HelpLinks& help,
                        std::string kind, QWidget* parent)

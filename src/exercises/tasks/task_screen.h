@@ -22,6 +22,13 @@ class TMImage;
 class TPanel1;
 class TTransparentButton;
 
+// The answer boxes and result marks the task screens share (gfx_r\img_normal.bmp,
+// img_checked.bmp, img_bad.bmp, stan_ok.bmp, stan_bad.bmp under the course root),
+// drawn plainly when the course lacks them so that the task can still be done.
+enum class AnswerBox { normal, checked, bad };
+QImage answer_box_picture(const Config& config, AnswerBox box);
+QImage result_mark_picture(const Config& config, bool ok);
+
 class TaskScreen : public QWidget {
     Q_OBJECT
 public:

@@ -1,5 +1,8 @@
 #include "exercises/tasks/true_false.h"
 
+#include "exercises/tasks/multiple_choice.h" // text_words
+
+#include <algorithm>
 #include <utility>
 
 namespace vimo {
@@ -98,6 +101,44 @@ void TrueFalse::check() {
         }
     }
     m_attempt.check(correct, static_cast<int>(m_choices.size()) - correct);
+}
+
+} // namespace vimo
+
+
+namespace vimo {
+
+TfLayout layout_true_false(const TfContent& content, int width, int box_height,
+                           const std::function<int(const UniString&)>& title_measure,
+                           const std::function<int(const UniString&)>& measure) {
+    TfLayout layout;
+    const int true_width = title_measure(uni_trim(content.true_title));
+    const int false_width = title_measure(uni_trim(content.false_title));
+    layout.columns_width = 2 * std::max(true_width, false_width) + 10;
+    layout.middle = layout.columns_width / 2;
+    const int h = layout.middle;
+    layout.true_title_x = (h - true_width) / 2 + 1;
+    layout.false_title_x = h + (h - false_width) / 2 + 1;
+    const int left = layout.columns_width + 5;
+    int y = 26;
+    for (const TfStatement& statement : content.statements) {
+        const int first_line = y;
+        int x = left;
+        for (const UniString& word : text_words(statement.text)) {
+            const int w = measure(word);
+            if (x + w > width) {
+                x = left;
+                y += 17;
+            }
+            layout.words.push_back({x, y, word});
+            x += w + 3;
+        }
+        const int offset = (y + 24 - first_line) / 2 - box_height / 2 - 5;
+        layout.box_tops.push_back(first_line + offset);
+        y += 24;
+    }
+    layout.end_y = y;
+    return layout;
 }
 
 } // namespace vimo

@@ -7,6 +7,7 @@
 #include "core/uni.h"
 #include "exercises/tasks/exercise_frame.h"
 
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -61,5 +62,31 @@ private:
     std::vector<TfResult> m_results;
     TaskAttempt m_attempt;
 };
+
+} // namespace vimo
+
+namespace vimo {
+
+// Where the statement list paints in a box width pixels wide: the two column titles
+// over the box columns (W wide in all, the middle line at H), the statements' words
+// right of them, and for statement i the top of its boxes relative to the list.
+struct TfWord {
+    int x = 0;
+    int y = 0;
+    UniString text;
+};
+struct TfLayout {
+    int columns_width = 0; // W
+    int middle = 0;        // H
+    int true_title_x = 0;
+    int false_title_x = 0;
+    std::vector<TfWord> words;
+    std::vector<int> box_tops; // per statement
+    int end_y = 0;
+};
+// title_measure: width of a title in the bold title font; measure: of a word.
+TfLayout layout_true_false(const TfContent& content, int width, int box_height,
+                           const std::function<int(const UniString&)>& title_measure,
+                           const std::function<int(const UniString&)>& measure);
 
 } // namespace vimo
