@@ -4,6 +4,7 @@
 #include "e2e/x_session.h"
 #include "support/temp_course.h"
 
+#include <QDate>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -114,6 +115,55 @@ TEST_F(FirstSession, NewLearnerReachesTheChooserAndFindsTheirFilesNextTime) {
     QThread::msleep(500);
     exit_program();
     EXPECT_EQ(file("1/v1r2_55").size(), records * 560);
+}
+
+TEST_F(FirstSession, AMultipleChoiceResultReachesTheResultsAndTheRepetitions) {
+    QFile users(QString::fromStdString(course.path("usr.t")));
+    ASSERT_TRUE(users.open(QIODevice::WriteOnly));
+    users.write("1=Ewa\r\n");
+    users.close();
+    start();
+    ASSERT_TRUE(wait_for_window_of_size(kLearnerWindow.width(), kLearnerWindow.height()));
+    QThread::msleep(500);
+    const QPoint chooser = centred(kLearnerWindow);
+    click_at(chooser.x() + 230, chooser.y() + 15);
+    key("Return");
+    ASSERT_TRUE(wait_for_window_of_size(kMainWindow.width(), kMainWindow.height()));
+    QThread::msleep(500);
+    click_at(46 + 20, 620 + 20); // lessons
+    QThread::msleep(1000);
+    // Row 0 the first group, row 1 its first text, row 2 the text's first task.
+    const auto row_y = [](int row) { return kChooserList.y() + 20 * row + 8; };
+    click_at(kChooserList.x() + 6, row_y(0));
+    QThread::msleep(300);
+    click_at(kChooserList.x() + 24, row_y(1));
+    QThread::msleep(300);
+    click_at(kChooserList.x() + 80, row_y(2));
+    QThread::msleep(1500);
+    key("Escape"); // the first-task notice
+    QThread::msleep(500);
+    click_at(35 + 60, 150 + 24 + 8); // the first answer of the first question
+    QThread::msleep(300);
+    click_at(935 + 40, 198 + 25);    // check
+    QThread::msleep(500);
+    click_at(1010, 10);              // leave: the chooser is back
+    QThread::msleep(1000);
+    key("Escape");                   // leaves the chooser
+    QThread::msleep(500);
+    exit_program();
+
+    const QString results = run(VIMO_COURSE_TOOL, {"results", QString::fromStdString(course.path("1/v1r2_55"))});
+    const QString first = results.split('\n').value(0);
+    EXPECT_TRUE(first.contains("\"name\":\"tek_1\"")) << first.toStdString();
+    EXPECT_TRUE(first.contains("\"kind\":40"));
+    EXPECT_TRUE(first.contains("\"count\":1")) << first.toStdString();
+    EXPECT_TRUE(first.contains("\"completed\":1"));
+    // At most one of five questions was right: the task comes back in three days.
+    const QString repetitions =
+        run(VIMO_COURSE_TOOL, {"repetitions", QString::fromStdString(course.path("1/powt_v1r2_55"))});
+    const QString due = QDate::currentDate().addDays(3).toString("yyyy-MM-dd");
+    EXPECT_TRUE(repetitions.contains("\"name\":\"tek_1\"")) << repetitions.toStdString();
+    EXPECT_TRUE(repetitions.contains("\"due\":\"" + due)) << repetitions.toStdString();
 }
 
 } // namespace
