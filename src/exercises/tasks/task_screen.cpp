@@ -160,7 +160,7 @@ void TaskScreen::load_pictures(const LessonContext& lesson, const TaskEntry& tas
     m_panel = load_picture(config.course_path(std::string("gfx_r\\panel_prawy_teksty_") +
                                               config.variant_letter + ".bmp"));
     m_score_panel->setTlo(load_picture(config.language_path("gfx_r\\panel_wynik.bmp")));
-    m_score_panel->setTorcik(load_picture(config.course_path("gfx_r\\torcik.bmp")));
+    m_score_panel->setTorcik(load_masked_picture(config.course_path("gfx_r\\torcik.bmp")));
 
     const InterfaceTexts& texts = m_course.texts;
     m_glossary->setToolTip(uni_to_qstring(texts.text(kGlossaryHint)));
