@@ -23,6 +23,16 @@ void TaskRunner::add_screen(const std::string& kind, TaskScreen& screen) {
     links.stop_sound = [this] {
         if (m_links.stop_sound) m_links.stop_sound();
     };
+    links.media = [this] {
+        if (m_links.open_media) m_links.open_media(m_lesson);
+    };
+    links.glossary = [this] {
+        const TaskEntry* task = m_lesson.task(m_open_tab);
+        if (task && m_links.glossary) m_links.glossary(*task);
+    };
+    links.dictionary = [this] {
+        if (m_links.dictionary) m_links.dictionary();
+    };
     screen.setLinks(std::move(links));
 }
 
@@ -54,6 +64,8 @@ void TaskRunner::go_to_tab(int tab) {
     screen->open_task(m_lesson, *task);
     m_open = screen;
     m_open_tab = tab;
+    // A recording has no button: its player opens with the task.
+    if (m_lesson.media == TextMedia::recording && m_links.open_media) m_links.open_media(m_lesson);
     if (m_learner.settings.first_task_notice) {
         // Once per run: the setting is written back with the next save of the options.
         m_learner.settings.first_task_notice = false;
@@ -68,6 +80,7 @@ void TaskRunner::close_task() {
     report_task(screen->attempt(), m_lesson, m_open_tab, m_learner.results, m_learner.repetitions,
                 repetition_settings(m_learner.settings), m_clock);
     save_files();
+    if (m_links.hide_media) m_links.hide_media();
     screen->hide();
 }
 

@@ -23,6 +23,12 @@ public:
         std::function<void(int text)> show_text; // a notice: an interface text
         std::function<void(const std::string& message)> show_message;
         std::function<void()> stop_sound;
+        // The lesson's film, page or recording (the media button, or at once for a
+        // recording when a task shows), and hiding it when the task closes.
+        std::function<void(const LessonContext& lesson)> open_media;
+        std::function<void()> hide_media;
+        std::function<void(const TaskEntry& task)> glossary; // the task's glossary note
+        std::function<void()> dictionary;
     };
 
     TaskRunner(CourseState& course, LearnerState& learner, const Clock& clock, Links links);
