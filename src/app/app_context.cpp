@@ -3,23 +3,23 @@
 #include "controls/button_pictures.h"
 #include "controls/image_strip.h"
 #include "controls/message_window.h"
+#include "core/atomic_file.h"
 #include "core/course_loaders.h"
 #include "core/dates.h"
-#include "core/atomic_file.h"
 #include "core/paths.h"
 #include "core/qt_text.h"
 #include "core/sound.h"
 #include "core/text_file.h"
-#include "navigation/backdrop_screen.h"
-#include "navigation/chooser_screen.h"
-#include "navigation/delete_repetitions_screen.h"
 #include "exercises/tasks/multiple_choice_screen.h"
 #include "exercises/tasks/options_screen.h"
 #include "exercises/tasks/true_false_screen.h"
+#include "navigation/backdrop_screen.h"
+#include "navigation/chooser_screen.h"
+#include "navigation/delete_repetitions_screen.h"
 #include "navigation/exit_window_screen.h"
 #include "navigation/learner_chooser_screen.h"
-#include "navigation/new_learner_screen.h"
 #include "navigation/main_menu_screen.h"
+#include "navigation/new_learner_screen.h"
 
 #include <QDesktopServices>
 #include <QGuiApplication>
@@ -56,10 +56,8 @@ void AppContext::create_screens() {
     // The main window comes first; the configuration already ran on its behalf.
     m_exit_window = std::make_unique<TForm24>(m_state);
     m_main_form = std::make_unique<TMainForm>(m_state, m_learner.results, m_learner.repetitions,
-                                              m_clock, m_buttons, *m_sound, m_help,
-                                              *m_exit_window);
-    m_message_window =
-        std::make_unique<TForm20>(m_state.config, &m_buttons, button_picture::exit);
+                                              m_clock, m_buttons, *m_sound, m_help, *m_exit_window);
+    m_message_window = std::make_unique<TForm20>(m_state.config, &m_buttons, button_picture::exit);
     m_backdrop = std::make_unique<TPodkladForm>();
     m_confirm_delete_repetitions = std::make_unique<Tkas_powt_Form>(m_state, m_buttons);
     m_chooser = std::make_unique<TWyborForm>(m_state, m_learner.results, m_learner.repetitions,
@@ -68,15 +66,16 @@ void AppContext::create_screens() {
 
     m_new_learner = std::make_unique<TForm10>(m_state, m_learner.learners, m_buttons,
                                               *m_message_window, m_help);
-    m_learner_chooser = std::make_unique<TForm9>(m_state, m_learner.learners, m_buttons,
-                                                 *m_new_learner, m_help);
+    m_learner_chooser =
+        std::make_unique<TForm9>(m_state, m_learner.learners, m_buttons, *m_new_learner, m_help);
     m_options = std::make_unique<TOpcjeForm>(m_state, m_learner.settings, m_buttons,
                                              *m_message_window, m_help);
 
     m_tasks = std::make_unique<TaskRunner>(
         m_state, m_learner, m_clock,
         TaskRunner::Links{
-            .show_text = [this](int text) { m_message_window->show_message(m_state.texts.text(text)); },
+            .show_text =
+                [this](int text) { m_message_window->show_message(m_state.texts.text(text)); },
             .show_message = [this](const std::string& message) { show_message(message); },
             .stop_sound = [this] { m_sound->stop_sound(); },
         });
@@ -93,8 +92,9 @@ void AppContext::create_screens() {
         set_interface_language(m_state.config, language);
         return make_learner_current(position, language);
     });
-    m_options->on_save(
-        [this](const Settings& settings) { settings_save(settings_file_path(m_state.config), settings); });
+    m_options->on_save([this](const Settings& settings) {
+        settings_save(settings_file_path(m_state.config), settings);
+    });
     m_options->on_language_changed([this](int language) { change_language(language); });
     m_main_form->setLinks({
         .open_chooser = [this](int mode) { open_chooser(mode); },
@@ -108,7 +108,9 @@ void AppContext::create_screens() {
     });
 }
 
-void AppContext::open_chooser(int mode) { m_chooser->open(mode); }
+void AppContext::open_chooser(int mode) {
+    m_chooser->open(mode);
+}
 
 void AppContext::show_message(const std::string& text) {
     m_message_window->show_message(qstring_to_uni(QString::fromStdString(text)));

@@ -11,8 +11,7 @@ constexpr int kFirstTaskNotice = 63;
 
 } // namespace
 
-TaskRunner::TaskRunner(CourseState& course, LearnerState& learner, const Clock& clock,
-                       Links links)
+TaskRunner::TaskRunner(CourseState& course, LearnerState& learner, const Clock& clock, Links links)
     : m_course(course), m_learner(learner), m_clock(clock), m_links(std::move(links)) {}
 
 void TaskRunner::add_screen(const std::string& kind, TaskScreen& screen) {

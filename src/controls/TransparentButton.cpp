@@ -85,4 +85,15 @@ void TTransparentButton::mouseReleaseEvent(QMouseEvent* event) {
     if (was_down && rect().contains(event->position().toPoint())) emit clicked();
 }
 
+TTransparentButton* make_picture_button(QWidget* parent, const TMyImageList& list, int picture,
+                                        QPoint position, const char* name) {
+    auto* button = new TTransparentButton(parent);
+    button->setObjectName(name);
+    button->setImageList(&list);
+    button->setBitmapNormal(picture);
+    button->setCursor(Qt::PointingHandCursor);
+    button->move(position);
+    return button;
+}
+
 } // namespace vimo

@@ -52,4 +52,9 @@ private:
     bool m_left_down = false;
 };
 
+// A button of the screens: picture number picture of list at position, named as the
+// screen's design names it, with the hand cursor every clickable control has.
+TTransparentButton* make_picture_button(QWidget* parent, const TMyImageList& list, int picture,
+                                        QPoint position, const char* name);
+
 } // namespace vimo

@@ -38,17 +38,6 @@ constexpr int kAllDeletedText = 184;
 constexpr int kHelpTextLessons = 162;
 constexpr int kHelpTextRepetitions = 163;
 
-TTransparentButton* picture_button(QWidget* parent, const TMyImageList& buttons, int picture,
-                                   const char* name, QPoint at) {
-    auto* button = new TTransparentButton(parent);
-    button->setObjectName(name);
-    button->setImageList(&buttons);
-    button->setBitmapNormal(picture);
-    button->setCursor(Qt::PointingHandCursor);
-    button->move(at);
-    return button;
-}
-
 } // namespace
 
 ChooserList::ChooserList(TWyborForm& form) : QWidget(&form), m_form(form) {
@@ -107,17 +96,17 @@ TWyborForm::TWyborForm(const CourseState& course, const ResultsStore& results,
     setObjectName("TWyborForm");
     setFixedSize(kWindowSize);
     m_list = new ChooserList(*this);
-    m_exit = picture_button(this, buttons, button_picture::exit, "lbl_exit", kExitAt);
-    m_help_button = picture_button(this, buttons, button_picture::help, "btn_help", kHelpAt);
+    m_exit = make_picture_button(this, buttons, button_picture::exit, kExitAt, "lbl_exit");
+    m_help_button = make_picture_button(this, buttons, button_picture::help, kHelpAt, "btn_help");
     m_expand_all =
-        picture_button(this, buttons, button_picture::expand_all, "btn_rozwin", kExpandAt);
+        make_picture_button(this, buttons, button_picture::expand_all, kExpandAt, "btn_rozwin");
     m_collapse_all =
-        picture_button(this, buttons, button_picture::collapse_all, "btn_zwin", kExpandAt);
-    m_print = picture_button(this, buttons, button_picture::print, "btn_drukuj", kPrintAt);
-    m_delete_all = picture_button(this, buttons, button_picture::delete_all_repetitions,
-                                  "btn_kasuj_powt", kDeleteAllAt);
-    m_delete_one = picture_button(this, buttons, button_picture::delete_one_repetition,
-                                  "btn_kasuj_1_powt", {});
+        make_picture_button(this, buttons, button_picture::collapse_all, kExpandAt, "btn_zwin");
+    m_print = make_picture_button(this, buttons, button_picture::print, kPrintAt, "btn_drukuj");
+    m_delete_all = make_picture_button(this, buttons, button_picture::delete_all_repetitions,
+                                       kDeleteAllAt, "btn_kasuj_powt");
+    m_delete_one = make_picture_button(this, buttons, button_picture::delete_one_repetition, {},
+                                       "btn_kasuj_1_powt");
     m_up = new TFCSImage1(this);
     m_up->setObjectName("btn_up");
     m_down = new TFCSImage1(this);
@@ -171,8 +160,8 @@ void TWyborForm::showEvent(QShowEvent* event) {
     m_expand_all->show();
     m_collapse_all->hide();
     hide_delete_one();
-    m_background = QImage(QString::fromStdString(
-        resolve_path(m_course.config.language_path("gfx_r\\wybor.jpg"))));
+    m_background = QImage(
+        QString::fromStdString(resolve_path(m_course.config.language_path("gfx_r\\wybor.jpg"))));
     m_pictures = load_chooser_pictures(m_course.config.course_root);
     m_up->setPicture(m_pictures.up);
     m_down->setPicture(m_pictures.down);

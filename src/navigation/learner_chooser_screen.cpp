@@ -27,16 +27,6 @@ constexpr QPoint kHelpPosition{10, 265};
 constexpr int kHelpText = 1;
 constexpr const char* kHelpPage = "Htm_r\\h_log.html";
 
-TTransparentButton* picture_button(QWidget* parent, const TMyImageList& buttons, int picture,
-                                   QPoint position, const char* name) {
-    auto* button = new TTransparentButton(parent);
-    button->setObjectName(name);
-    button->setImageList(&buttons);
-    button->setBitmapNormal(picture);
-    button->move(position);
-    return button;
-}
-
 } // namespace
 
 TForm9::TForm9(const CourseState& state, const LearnerList& learners, const TMyImageList& buttons,
@@ -59,11 +49,13 @@ TForm9::TForm9(const CourseState& state, const LearnerList& learners, const TMyI
     m_list->view()->viewport()->installEventFilter(this);
     connect(m_list, &QComboBox::currentIndexChanged, this, &TForm9::update_ok);
 
-    m_new = picture_button(this, buttons, button_picture::new_learner, kNewLearnerPosition,
-                           "L_powtorki");
-    m_close = picture_button(this, buttons, button_picture::close, kClosePosition, "B_Zamknij");
-    m_ok = picture_button(this, buttons, button_picture::ok, kOkPosition, "B_OK");
-    m_help_button = picture_button(this, buttons, button_picture::help, kHelpPosition, "btn_help");
+    m_new = make_picture_button(this, buttons, button_picture::new_learner, kNewLearnerPosition,
+                                "L_powtorki");
+    m_close =
+        make_picture_button(this, buttons, button_picture::close, kClosePosition, "B_Zamknij");
+    m_ok = make_picture_button(this, buttons, button_picture::ok, kOkPosition, "B_OK");
+    m_help_button =
+        make_picture_button(this, buttons, button_picture::help, kHelpPosition, "btn_help");
     connect(m_new, &TTransparentButton::clicked, this, &TForm9::add_new_learner);
     connect(m_close, &TTransparentButton::clicked, this, &QDialog::reject);
     connect(m_ok, &TTransparentButton::clicked, this, &TForm9::confirm);

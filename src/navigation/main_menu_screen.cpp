@@ -34,19 +34,11 @@ TMainForm::TMainForm(const CourseState& state, const ResultsStore& results,
       m_exit_window(exit_window) {
     setObjectName("TMainForm");
     setFixedSize(window_size);
-    const auto button = [&](int picture, const char* name, QPoint at) {
-        auto* made = new TTransparentButton(this);
-        made->setObjectName(name);
-        made->setImageList(&buttons);
-        made->setBitmapNormal(picture);
-        made->setCursor(Qt::PointingHandCursor);
-        made->move(at);
-        return made;
-    };
-    m_subj = button(button_picture::lessons, "m_subj", kLessonsAt);
-    m_repetitions_button = button(button_picture::repetitions, "l_powtorki", kRepetitionsAt);
+    m_subj = make_picture_button(this, buttons, button_picture::lessons, kLessonsAt, "m_subj");
+    m_repetitions_button = make_picture_button(this, buttons, button_picture::repetitions,
+                                               kRepetitionsAt, "l_powtorki");
     m_repetitions_button->hide();
-    m_exit = button(button_picture::exit, "lbl_exit", kExitAt);
+    m_exit = make_picture_button(this, buttons, button_picture::exit, kExitAt, "lbl_exit");
     const auto area = [&](const QRect& geometry, const char* name) {
         auto* made = new ClickArea(this, geometry);
         made->setObjectName(name);
@@ -78,10 +70,14 @@ TMainForm::TMainForm(const CourseState& state, const ResultsStore& results,
 
 std::string TMainForm::help_index_page(int interface_language) {
     switch (interface_language) {
-    case 0: return "Htm_r\\h_index.html";
-    case 1: return "Htm_r\\h_index_en.html";
-    case 4: return "Htm_r\\h_index_sp.html";
-    default: return {};
+    case 0:
+        return "Htm_r\\h_index.html";
+    case 1:
+        return "Htm_r\\h_index_en.html";
+    case 4:
+        return "Htm_r\\h_index_sp.html";
+    default:
+        return {};
     }
 }
 
@@ -96,7 +92,9 @@ void TMainForm::reload_background() {
     update();
 }
 
-void TMainForm::hide_repetitions_button() { m_repetitions_button->hide(); }
+void TMainForm::hide_repetitions_button() {
+    m_repetitions_button->hide();
+}
 
 void TMainForm::showEvent(QShowEvent* event) {
     setWindowTitle(cp1250_to_qstring(m_state.config.window_caption));

@@ -56,16 +56,6 @@ QFont verdana(int pixel_size) {
     return font;
 }
 
-TTransparentButton* picture_button(QWidget* parent, const TMyImageList& buttons, int picture,
-                                   QPoint position, const char* name) {
-    auto* button = new TTransparentButton(parent);
-    button->setObjectName(name);
-    button->setImageList(&buttons);
-    button->setBitmapNormal(picture);
-    button->move(position);
-    return button;
-}
-
 } // namespace
 
 TForm10::TForm10(const CourseState& state, LearnerList& learners, const TMyImageList& buttons,
@@ -97,9 +87,11 @@ TForm10::TForm10(const CourseState& state, LearnerList& learners, const TMyImage
     m_languages->setFont(verdana(14));
     m_languages->setCursor(Qt::PointingHandCursor);
 
-    m_close = picture_button(this, buttons, button_picture::close, kClosePosition, "B_Zamknij");
-    m_ok = picture_button(this, buttons, button_picture::ok, kOkPosition, "B_OK");
-    m_help_button = picture_button(this, buttons, button_picture::help, kHelpPosition, "btn_help");
+    m_close =
+        make_picture_button(this, buttons, button_picture::close, kClosePosition, "B_Zamknij");
+    m_ok = make_picture_button(this, buttons, button_picture::ok, kOkPosition, "B_OK");
+    m_help_button =
+        make_picture_button(this, buttons, button_picture::help, kHelpPosition, "btn_help");
     connect(m_close, &TTransparentButton::clicked, this, &QDialog::reject);
     connect(m_ok, &TTransparentButton::clicked, this, &TForm10::confirm);
     connect(m_help_button, &TTransparentButton::clicked, this, [this] {

@@ -32,16 +32,13 @@ TEST_P(TaskScore, RoundsHalvesToTheEvenNeighbour) {
     EXPECT_EQ(task_score(c.correct, c.wrong), c.score);
 }
 
-INSTANTIATE_TEST_SUITE_P(Scores, TaskScore,
-                         ::testing::Values(ScoreCase{"OneOfTwo", 1, 1, 50},
-                                           ScoreCase{"OneOfEight", 1, 7, 12},
-                                           ScoreCase{"ThreeOfEight", 3, 5, 38},
-                                           ScoreCase{"FiveOfEight", 5, 3, 62},
-                                           ScoreCase{"TwoOfThree", 2, 1, 67},
-                                           ScoreCase{"AllRight", 4, 0, 100},
-                                           ScoreCase{"NoAnswers", 0, 0, 0},
-                                           ScoreCase{"AllWrong", 0, 3, 0}),
-                         [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(
+    Scores, TaskScore,
+    ::testing::Values(ScoreCase{"OneOfTwo", 1, 1, 50}, ScoreCase{"OneOfEight", 1, 7, 12},
+                      ScoreCase{"ThreeOfEight", 3, 5, 38}, ScoreCase{"FiveOfEight", 5, 3, 62},
+                      ScoreCase{"TwoOfThree", 2, 1, 67}, ScoreCase{"AllRight", 4, 0, 100},
+                      ScoreCase{"NoAnswers", 0, 0, 0}, ScoreCase{"AllWrong", 0, 3, 0}),
+    [](const auto& info) { return info.param.name; });
 
 class Lesson : public ::testing::Test {
 protected:
@@ -77,8 +74,8 @@ TEST_F(Lesson, BlockAccessOpensTheTypingTaskAfterThreeOfFourTabs) {
     ASSERT_EQ(start_task(lesson, 4, rules), TabStart::opened);
     EXPECT_EQ(start_task(lesson, 3, rules), TabStart::opened);
     // Without the option the typing task opens at once.
-    LessonContext fresh = make_lesson_context("tek_3", lesson.tasks, lesson.task_ids,
-                                              TextMedia::recording, "3");
+    LessonContext fresh =
+        make_lesson_context("tek_3", lesson.tasks, lesson.task_ids, TextMedia::recording, "3");
     EXPECT_EQ(start_task(fresh, 3, {}), TabStart::opened);
 }
 
@@ -92,8 +89,8 @@ TEST_F(Lesson, NetworkModeRefusesTypingUnlessTheServerAllowsIt) {
 
 TEST_F(Lesson, MoreThanEightTasksShowEightTabs) {
     std::vector<const TaskEntry*> many(10, &entries[0]);
-    const LessonContext big = make_lesson_context("tek_1", many, std::vector<std::uint8_t>(10, 1),
-                                                  TextMedia::film, "1");
+    const LessonContext big =
+        make_lesson_context("tek_1", many, std::vector<std::uint8_t>(10, 1), TextMedia::film, "1");
     EXPECT_EQ(big.tab_count(), 8);
     EXPECT_EQ(big.visited.size(), 8u);
 }
@@ -102,7 +99,8 @@ TEST(TaskLayout, GivenPlacesReplaceTheDefaultsOnly) {
     TaskEntry task;
     // "0=0=80=120=": the loader holds 0 and blanks as -1.
     task.parameters = {-1, -1, 80, 120, -1, -1, -1, -1, -1, -1};
-    const TaskLayout layout = task_layout(task, {.left = 50, .top = 200, .width = 700, .height = 400});
+    const TaskLayout layout =
+        task_layout(task, {.left = 50, .top = 200, .width = 700, .height = 400});
     EXPECT_EQ(layout.instruction_left, 80);
     EXPECT_EQ(layout.instruction_top, 120);
     EXPECT_EQ(layout.area_left, 50);
@@ -112,7 +110,8 @@ TEST(TaskLayout, GivenPlacesReplaceTheDefaultsOnly) {
     EXPECT_EQ(layout.pool_top, 150);
 
     task.parameters = {3, -1, -1, -1, 60, 210, -1, 300, 640, 380};
-    const TaskLayout given = task_layout(task, {.left = 50, .top = 200, .width = 700, .height = 400});
+    const TaskLayout given =
+        task_layout(task, {.left = 50, .top = 200, .width = 700, .height = 400});
     EXPECT_EQ(given.instruction_left, 50);
     EXPECT_EQ(given.instruction_top, 50);
     EXPECT_EQ(given.area_left, 60);
@@ -143,7 +142,8 @@ TEST_F(Reporting, AnAttemptWithNothingDoneRecordsNothing) {
     const std::vector<cw_Info> before = results.records();
     EXPECT_FALSE(report_task(TaskAttempt{}, lesson, 2, results, repetitions, {}, clock));
     EXPECT_EQ(results.records(), before);
-    EXPECT_FALSE(repetitions.powt_is_due("tek_3", ')', 2, test::FixedClock{clock.now() + 400 * 24h}));
+    EXPECT_FALSE(
+        repetitions.powt_is_due("tek_3", ')', 2, test::FixedClock{clock.now() + 400 * 24h}));
 }
 
 TEST_F(Reporting, ACheckedAttemptRecordsItsScoreOnTheTabsRecordAndRepetition) {

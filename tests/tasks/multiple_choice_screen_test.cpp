@@ -1,8 +1,8 @@
 #include "controls/TransparentButton.h"
 #include "controls/fcs_image1.h"
-#include "core/qt_text.h"
 #include "controls/panel1.h"
 #include "controls/picture_controls.h"
+#include "core/qt_text.h"
 #include "exercises/tasks/multiple_choice_screen.h"
 #include "support/fixed_sources.h"
 #include "support/temp_course.h"
@@ -44,8 +44,9 @@ protected:
             if (uni_to_qstring(question.items[static_cast<std::size_t>(place.item - 1)])
                     .toStdString() != answer)
                 continue;
-            QTest::mouseClick(&form.list(), Qt::LeftButton, {},
-                              QPoint((place.left + place.right) / 2, (place.top + place.bottom) / 2));
+            QTest::mouseClick(
+                &form.list(), Qt::LeftButton, {},
+                QPoint((place.left + place.right) / 2, (place.top + place.bottom) / 2));
             return;
         }
         ADD_FAILURE() << "no answer " << answer;

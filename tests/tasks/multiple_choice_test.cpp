@@ -7,7 +7,9 @@
 namespace vimo {
 namespace {
 
-std::string text(const UniString& uni) { return uni_to_qstring(uni).toStdString(); }
+std::string text(const UniString& uni) {
+    return uni_to_qstring(uni).toStdString();
+}
 
 std::vector<std::string> texts(const McQuestion& question) {
     std::vector<std::string> out;
@@ -20,7 +22,8 @@ TEST(McParse, QuestionsItemsAndTheCorrectAnswer) {
     const std::vector<McQuestion> questions =
         parse_multiple_choice(uni_widen("Where?=T_Here=There=Nowhere#Who?=Tom=T_Ann=#"));
     ASSERT_EQ(questions.size(), 2u);
-    EXPECT_EQ(texts(questions[0]), (std::vector<std::string>{"Where?", "Here", "There", "Nowhere"}));
+    EXPECT_EQ(texts(questions[0]),
+              (std::vector<std::string>{"Where?", "Here", "There", "Nowhere"}));
     EXPECT_EQ(questions[0].correct, 2);
     // The blank item before "#" is dropped.
     EXPECT_EQ(texts(questions[1]), (std::vector<std::string>{"Who?", "Tom", "Ann"}));

@@ -28,7 +28,8 @@ protected:
     int index_of(const std::string& text) const {
         const auto& statements = form.engine().content().statements;
         for (std::size_t i = 0; i < statements.size(); ++i)
-            if (uni_to_qstring(statements[i].text).toStdString() == text) return static_cast<int>(i);
+            if (uni_to_qstring(statements[i].text).toStdString() == text)
+                return static_cast<int>(i);
         return -1;
     }
 
@@ -51,9 +52,10 @@ TEST_F(TfScreen, BoxesSitUnderTheirTitlesBesideEachStatement) {
         font.setBold(true);
         return font;
     }());
-    EXPECT_EQ(layout.columns_width, 2 * std::max(title.horizontalAdvance("Prawda"),
-                                                 title.horizontalAdvance(QString::fromUtf8("Fałsz"))) +
-                                        10);
+    EXPECT_EQ(layout.columns_width,
+              2 * std::max(title.horizontalAdvance("Prawda"),
+                           title.horizontalAdvance(QString::fromUtf8("Fałsz"))) +
+                  10);
     for (int i = 0; i < 3; ++i) {
         EXPECT_TRUE(form.trueBox(i).isVisible());
         // Centred on a quarter of the columns (the true one) and three quarters (false).

@@ -7,14 +7,18 @@
 namespace vimo {
 namespace {
 
-std::string text(const UniString& uni) { return uni_to_qstring(uni).toStdString(); }
+std::string text(const UniString& uni) {
+    return uni_to_qstring(uni).toStdString();
+}
 
 const std::string kLine =
     "TF#Prawda#True#Wahr#Verdadero#Fałsz#False#Falsch#Falso#T_Sky is blue#Snow is black#";
 
 TEST(TfParse, TitlesFollowTheInterfaceLanguage) {
     const std::pair<int, std::pair<std::string, std::string>> cases[] = {
-        {0, {"Prawda", "Fałsz"}}, {1, {"True", "False"}}, {2, {"Wahr", "Falsch"}},
+        {0, {"Prawda", "Fałsz"}},
+        {1, {"True", "False"}},
+        {2, {"Wahr", "Falsch"}},
         {3, {"Prawda", "Fałsz"}}, // no titles of its own: those of language 0
         {4, {"Verdadero", "Falso"}}};
     for (const auto& [language, titles] : cases) {
@@ -26,8 +30,8 @@ TEST(TfParse, TitlesFollowTheInterfaceLanguage) {
 }
 
 TEST(TfParse, StatementsUntilTheFirstEmptyFieldAndAtMost18) {
-    const TfContent content = parse_true_false(
-        qstring_to_uni(QString::fromStdString(kLine + "#Not read#")), 0);
+    const TfContent content =
+        parse_true_false(qstring_to_uni(QString::fromStdString(kLine + "#Not read#")), 0);
     ASSERT_EQ(content.statements.size(), 2u);
     EXPECT_EQ(text(content.statements[0].text), "Sky is blue");
     EXPECT_TRUE(content.statements[0].is_true);
@@ -41,8 +45,7 @@ TEST(TfParse, StatementsUntilTheFirstEmptyFieldAndAtMost18) {
 
 TEST(TfShuffle, TruthTravelsWithItsStatement) {
     for (int seed = 0; seed < 10; ++seed) {
-        TfContent content =
-            parse_true_false(qstring_to_uni(QString::fromStdString(kLine)), 0);
+        TfContent content = parse_true_false(qstring_to_uni(QString::fromStdString(kLine)), 0);
         test::ScriptedRandom random({seed, seed + 3, 2 * seed + 1});
         shuffle_statements(content.statements, random);
         for (const TfStatement& s : content.statements)

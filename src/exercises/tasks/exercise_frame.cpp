@@ -93,9 +93,8 @@ std::optional<std::uint8_t> task_code(const TaskEntry& task) {
 }
 
 bool report_task(const TaskAttempt& attempt, const LessonContext& lesson, int tab,
-                 ResultsStore& results,
-                 RepetitionStore& repetitions, const RepetitionSettings& settings,
-                 const Clock& clock) {
+                 ResultsStore& results, RepetitionStore& repetitions,
+                 const RepetitionSettings& settings, const Clock& clock) {
     if (!attempt.acted) return false;
     const TaskEntry* task = lesson.task(tab);
     const std::optional<std::uint8_t> id = lesson.task_id(tab);
@@ -104,14 +103,14 @@ bool report_task(const TaskAttempt& attempt, const LessonContext& lesson, int ta
     if (!code) return false;
     const int score = attempt.score();
     results.results_record(score, lesson.lesson_key, *code, *id, attempt.checked, clock);
-    repetitions.powt_record_result(score, lesson.lesson_key, *code, attempt.checked, *id,
-                                   tab, settings, clock);
+    repetitions.powt_record_result(score, lesson.lesson_key, *code, attempt.checked, *id, tab,
+                                   settings, clock);
     return true;
 }
 
 std::optional<int> task_help_text(std::string_view kind) {
-    static constexpr std::array<std::pair<std::string_view, int>, 6> texts{{
-        {"DD", 133}, {"DV", 134}, {"DF", 135}, {"MC", 136}, {"TF", 137}, {"WP", 138}}};
+    static constexpr std::array<std::pair<std::string_view, int>, 6> texts{
+        {{"DD", 133}, {"DV", 134}, {"DF", 135}, {"MC", 136}, {"TF", 137}, {"WP", 138}}};
     for (const auto& [name, text] : texts)
         if (name == kind) return text;
     return std::nullopt; // matching has no help button

@@ -96,9 +96,8 @@ std::optional<std::uint8_t> task_code(const TaskEntry& task);
 // and the repetitions (task position = the tab); nothing is recorded otherwise. The
 // caller then saves both files whatever was recorded. Returns whether it recorded.
 bool report_task(const TaskAttempt& attempt, const LessonContext& lesson, int tab,
-                 ResultsStore& results,
-                 RepetitionStore& repetitions, const RepetitionSettings& settings,
-                 const Clock& clock);
+                 ResultsStore& results, RepetitionStore& repetitions,
+                 const RepetitionSettings& settings, const Clock& clock);
 
 // The help text (information window) and help page anchor of a task kind.
 std::optional<int> task_help_text(std::string_view kind);

@@ -8,7 +8,9 @@ namespace {
 
 const std::string kCorrectMarker = uni_widen("T_");
 
-int unit_count(std::string_view text) { return static_cast<int>(text.size() / 2); }
+int unit_count(std::string_view text) {
+    return static_cast<int>(text.size() / 2);
+}
 
 bool is_blank(std::string_view item) {
     for (std::size_t i = 0; i + 1 < item.size(); i += 2)

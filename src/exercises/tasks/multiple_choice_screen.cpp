@@ -44,9 +44,11 @@ void McList::paintEvent(QPaintEvent*) {
     const bool checked = mc.attempt().checked;
     for (const McAnswerPlace& place : m_layout.answers) {
         const McMarks& marks = mc.marks(place.question, place.item);
-        if (checked && marks.mark_bad) painter.drawImage(QPoint(-1, place.top - 2), m_form.m_mark_bad);
-        if (checked && marks.mark_ok) painter.drawImage(QPoint(-1, place.top - 2), m_form.m_mark_ok);
-        const QImage& box = marks.wrong     ? m_form.m_box_bad
+        if (checked && marks.mark_bad)
+            painter.drawImage(QPoint(-1, place.top - 2), m_form.m_mark_bad);
+        if (checked && marks.mark_ok)
+            painter.drawImage(QPoint(-1, place.top - 2), m_form.m_mark_ok);
+        const QImage& box = marks.wrong      ? m_form.m_box_bad
                             : marks.selected ? m_form.m_box_checked
                                              : m_form.m_box_normal;
         painter.drawImage(QPoint(25, place.top - 2), box);
@@ -88,7 +90,9 @@ TC_MC_Form::TC_MC_Form(const CourseState& course, const TMyImageList& buttons, H
     connect(m_down, &TFCSImage1::clicked, this, [this] { scroll_by(1); });
 }
 
-AreaDefaults TC_MC_Form::area_defaults() const { return {35, 150, -1, -1}; }
+AreaDefaults TC_MC_Form::area_defaults() const {
+    return {35, 150, -1, -1};
+}
 
 void TC_MC_Form::load_content(const TaskEntry& task, const TaskLayout& layout) {
     const std::string root = m_course.config.course_root;

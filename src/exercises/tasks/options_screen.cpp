@@ -69,16 +69,6 @@ QFont verdana(int pixel_size, bool bold = false) {
     return font;
 }
 
-TTransparentButton* picture_button(QWidget* parent, const TMyImageList& buttons, int picture,
-                                   QPoint position, const char* name) {
-    auto* button = new TTransparentButton(parent);
-    button->setObjectName(name);
-    button->setImageList(&buttons);
-    button->setBitmapNormal(picture);
-    button->move(position);
-    return button;
-}
-
 } // namespace
 
 QString language_entry_text(int folder_number, const QString& name) {
@@ -135,9 +125,11 @@ TOpcjeForm::TOpcjeForm(const CourseState& state, Settings& settings, const TMyIm
     create_rows();
     create_fields();
 
-    m_close = picture_button(this, buttons, button_picture::close, kClosePosition, "B_Zamknij");
-    m_ok = picture_button(this, buttons, button_picture::ok, kOkPosition, "B_OK");
-    m_help_button = picture_button(this, buttons, button_picture::help, kHelpPosition, "btn_help");
+    m_close =
+        make_picture_button(this, buttons, button_picture::close, kClosePosition, "B_Zamknij");
+    m_ok = make_picture_button(this, buttons, button_picture::ok, kOkPosition, "B_OK");
+    m_help_button =
+        make_picture_button(this, buttons, button_picture::help, kHelpPosition, "btn_help");
     connect(m_close, &TTransparentButton::clicked, this, &QDialog::reject);
     connect(m_ok, &TTransparentButton::clicked, this, &TOpcjeForm::confirm);
     connect(m_help_button, &TTransparentButton::clicked, this, [this] {

@@ -30,17 +30,6 @@ int again_hint(std::string_view kind) {
     return 27; // typing
 }
 
-TTransparentButton* picture_button(QWidget* parent, const TMyImageList& buttons, int picture,
-                                   const char* name, QPoint at) {
-    auto* button = new TTransparentButton(parent);
-    button->setObjectName(name);
-    button->setImageList(&buttons);
-    button->setBitmapNormal(picture);
-    button->setCursor(Qt::PointingHandCursor);
-    button->move(at);
-    return button;
-}
-
 QImage load_picture(const std::string& path) {
     return QImage(QString::fromStdString(resolve_path(path)));
 }
@@ -91,14 +80,16 @@ TaskScreen::TaskScreen(const CourseState& course, const TMyImageList& buttons, H
         });
         m_tabs[k] = tab;
     }
-    m_check = picture_button(this, buttons, button_picture::check, "btn_ok", kCheckAt);
-    m_again = picture_button(this, buttons, button_picture::again, "lbl_jeszcze_raz", kCheckAt);
-    m_glossary = picture_button(this, buttons, button_picture::glossary, "btn_tlumacz", kGlossaryAt);
-    m_dictionary =
-        picture_button(this, buttons, button_picture::dictionary, "btn_slownik", kDictionaryAt);
-    m_help_button = picture_button(this, buttons, button_picture::help, "btn_help", kHelpAt);
-    m_media = picture_button(this, buttons, button_picture::film, "btn_media", kMediaAt);
-    m_exit = picture_button(this, buttons, button_picture::exit, "lbl_exit", kExitAt);
+    m_check = make_picture_button(this, buttons, button_picture::check, kCheckAt, "btn_ok");
+    m_again =
+        make_picture_button(this, buttons, button_picture::again, kCheckAt, "lbl_jeszcze_raz");
+    m_glossary =
+        make_picture_button(this, buttons, button_picture::glossary, kGlossaryAt, "btn_tlumacz");
+    m_dictionary = make_picture_button(this, buttons, button_picture::dictionary, kDictionaryAt,
+                                       "btn_slownik");
+    m_help_button = make_picture_button(this, buttons, button_picture::help, kHelpAt, "btn_help");
+    m_media = make_picture_button(this, buttons, button_picture::film, kMediaAt, "btn_media");
+    m_exit = make_picture_button(this, buttons, button_picture::exit, kExitAt, "lbl_exit");
     m_score_panel = new TPanel1(this);
     m_score_panel->setObjectName("panel_wynik");
     m_score_panel->move(kScorePanelAt);
@@ -144,16 +135,16 @@ void TaskScreen::reload() {
     m_score_panel->hide();
     m_layout = task_layout(*m_task, area_defaults());
     const int left = m_layout.instruction_left;
-    m_instruction_box = QRect(left, m_layout.instruction_top,
-                              std::max(0, instruction_right() - left), 40);
+    m_instruction_box =
+        QRect(left, m_layout.instruction_top, std::max(0, instruction_right() - left), 40);
     load_content(*m_task, m_layout);
     update();
 }
 
 void TaskScreen::load_pictures(const LessonContext& lesson, const TaskEntry& task) {
     const Config& config = m_course.config;
-    const std::string background = uni_narrow(uni_field(3, task.header, u'#'), 1,
-                                              static_cast<int>(task.header.size()));
+    const std::string background =
+        uni_narrow(uni_field(3, task.header, u'#'), 1, static_cast<int>(task.header.size()));
     m_background = load_picture(config.course_path("teksty_gfx_r\\" + background + ".jpg"));
     if (background.empty() || m_background.isNull())
         m_background = load_picture(config.course_path("teksty_gfx_r\\bitmap_0.jpg"));
@@ -172,8 +163,8 @@ void TaskScreen::load_pictures(const LessonContext& lesson, const TaskEntry& tas
         const TaskEntry* tab_task = lesson.task(k);
         tab_image.setVisible(tab_task != nullptr);
         if (!tab_task) continue;
-        const std::string name = "but_r\\zakl\\_" + std::to_string(k) +
-                                 (k == lesson.current_tab ? "a" : "") + ".bmp";
+        const std::string name =
+            "but_r\\zakl\\_" + std::to_string(k) + (k == lesson.current_tab ? "a" : "") + ".bmp";
         tab_image.setPicture(load_masked_picture(config.course_path(name)));
         if (tab_image.size().isEmpty()) tab_image.resize(80, 20);
         const std::optional<std::uint8_t> code = task_code(*tab_task);
@@ -201,10 +192,14 @@ UniString TaskScreen::instruction() const {
     if (!m_task) return {};
     switch (m_course.config.language_number) {
     case 0:
-    case 2: return uni_field(4, m_task->header, u'#');
-    case 1: return uni_field(6, m_task->header, u'#');
-    case 4: return uni_field(5, m_task->header, u'#');
-    default: return {};
+    case 2:
+        return uni_field(4, m_task->header, u'#');
+    case 1:
+        return uni_field(6, m_task->header, u'#');
+    case 4:
+        return uni_field(5, m_task->header, u'#');
+    default:
+        return {};
     }
 }
 

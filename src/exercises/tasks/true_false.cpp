@@ -14,10 +14,14 @@ const std::string kTrueMarker = uni_widen("T_");
 // Fields 2..5 and 6..9 hold the titles of interface languages 0, 1, 2 and 4.
 int title_offset(int interface_language) {
     switch (interface_language) {
-    case 1: return 1;
-    case 2: return 2;
-    case 4: return 3;
-    default: return 0; // 0, and 3, which has titles of its own nowhere
+    case 1:
+        return 1;
+    case 2:
+        return 2;
+    case 4:
+        return 3;
+    default:
+        return 0; // 0, and 3, which has titles of its own nowhere
     }
 }
 
@@ -58,8 +62,7 @@ void shuffle_statements(std::vector<TfStatement>& statements, RandomSource& rand
     }
 }
 
-void TrueFalse::load(std::string_view content_line, int interface_language,
-                     RandomSource& random) {
+void TrueFalse::load(std::string_view content_line, int interface_language, RandomSource& random) {
     m_content = parse_true_false(content_line, interface_language);
     random.reseed();
     shuffle_statements(m_content.statements, random);
@@ -104,7 +107,6 @@ void TrueFalse::check() {
 }
 
 } // namespace vimo
-
 
 namespace vimo {
 

@@ -21,7 +21,9 @@ QFont list_font(bool bold) {
 
 } // namespace
 
-TfList::TfList(TC_TF_Form& form) : QWidget(&form), m_form(form) { setObjectName("pb_tresc"); }
+TfList::TfList(TC_TF_Form& form) : QWidget(&form), m_form(form) {
+    setObjectName("pb_tresc");
+}
 
 void TfList::relayout() {
     const QFontMetrics title(list_font(true));
@@ -64,7 +66,8 @@ TC_TF_Form::TC_TF_Form(const CourseState& course, const TMyImageList& buttons, H
             auto* image = new TMImage(this);
             image->setObjectName(name.arg(i + 1));
             image->hide();
-            connect(image, &TMImage::clicked, this, [this, i, answer_true] { choose(i, answer_true); });
+            connect(image, &TMImage::clicked, this,
+                    [this, i, answer_true] { choose(i, answer_true); });
             return image;
         };
         m_true_boxes[static_cast<std::size_t>(i)] = box("L_%1", true);
@@ -76,7 +79,9 @@ TC_TF_Form::TC_TF_Form(const CourseState& course, const TMyImageList& buttons, H
     }
 }
 
-AreaDefaults TC_TF_Form::area_defaults() const { return {50, 150, -1, kListHeight}; }
+AreaDefaults TC_TF_Form::area_defaults() const {
+    return {50, 150, -1, kListHeight};
+}
 
 void TC_TF_Form::load_content(const TaskEntry& task, const TaskLayout& layout) {
     const Config& config = m_course.config;
@@ -125,9 +130,9 @@ void TC_TF_Form::choose(int i, bool answer_true) {
 void TC_TF_Form::show_choice(int i) {
     const TfChoice& choice = m_tf.choice(i);
     m_true_boxes[static_cast<std::size_t>(i)]->setPicture(choice.true_chosen ? m_box_checked
-                                                                              : m_box_normal);
+                                                                             : m_box_normal);
     m_false_boxes[static_cast<std::size_t>(i)]->setPicture(choice.false_chosen ? m_box_checked
-                                                                                : m_box_normal);
+                                                                               : m_box_normal);
 }
 
 void TC_TF_Form::evaluate() {
@@ -143,7 +148,9 @@ void TC_TF_Form::evaluate() {
         TMImage* right_box = statements[i].is_true ? true_box : false_box;
         TMImage* other_box = statements[i].is_true ? false_box : true_box;
         switch (m_tf.result(static_cast<int>(i))) {
-        case TfResult::right: mark->setPicture(m_mark_ok); break;
+        case TfResult::right:
+            mark->setPicture(m_mark_ok);
+            break;
         case TfResult::wrong_column:
             other_box->setPicture(m_box_bad);
             right_box->setPicture(m_box_checked);
