@@ -10,7 +10,12 @@
 #include "core/qt_text.h"
 #include "core/sound.h"
 #include "core/text_file.h"
+#include "exercises/stand_alone/information_window.h"
 #include "exercises/tasks/multiple_choice_screen.h"
+#include "help/help_window.h"
+#include "help/multimedia.h"
+#include "help/multimedia_window.h"
+#include "help/reading_window.h"
 #include "exercises/tasks/options_screen.h"
 #include "exercises/tasks/true_false_screen.h"
 #include "navigation/backdrop_screen.h"
@@ -26,6 +31,8 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QUrl>
+
+#include <charconv>
 
 namespace vimo {
 
@@ -53,23 +60,39 @@ void AppContext::create_screens() {
     m_sound = std::make_unique<SoundService>([](const std::string& message) {
         show_plain_message({message, {}, false});
     });
-    // The main window comes first; the configuration already ran on its behalf.
+    // The configuration already ran on the main window's behalf. The windows every
+    // screen reaches (messages, help, media) are made first, so the screens can hold
+    // them.
+    m_message_window = std::make_unique<TForm20>(m_state.config, &m_buttons, button_picture::exit);
+    m_help_window = std::make_unique<THelpForm>(m_state, m_buttons, *m_message_window);
+    m_reading_window = std::make_unique<THtml_SmallForm>(m_state, m_buttons, *m_message_window);
+    m_media_window = std::make_unique<TMultimediaForm>(m_state.config, m_buttons);
+    m_information = std::make_unique<TInformacjaForm>(m_state.config, &m_buttons);
+    m_help = std::make_unique<HelpWindowLinks>(
+        *m_help_window, [this](const UniString& key) { m_information->show_text(key); });
+    HelpLinks& help = *m_help;
     m_exit_window = std::make_unique<TForm24>(m_state);
     m_main_form = std::make_unique<TMainForm>(m_state, m_learner.results, m_learner.repetitions,
-                                              m_clock, m_buttons, *m_sound, m_help, *m_exit_window);
-    m_message_window = std::make_unique<TForm20>(m_state.config, &m_buttons, button_picture::exit);
+                                              m_clock, m_buttons, *m_sound, help, *m_exit_window);
+    m_help_window->setMediaWindowHooks([this] { return m_media_window->hide_for_help(); },
+                                       [this] { m_media_window->show_after_help(); });
+    m_media_window->setLinks({
+        .open_reading = [this](const std::string& file) { m_reading_window->reading_open(file); },
+        .show_message = [](const std::string& text) { show_plain_message({text, {}, false}); },
+        .main_window_origin = [this] { return m_main_form->pos(); },
+    });
     m_backdrop = std::make_unique<TPodkladForm>();
     m_confirm_delete_repetitions = std::make_unique<Tkas_powt_Form>(m_state, m_buttons);
     m_chooser = std::make_unique<TWyborForm>(m_state, m_learner.results, m_learner.repetitions,
                                              m_clock, m_buttons, *m_message_window,
-                                             *m_confirm_delete_repetitions, m_help);
+                                             *m_confirm_delete_repetitions, help);
 
     m_new_learner = std::make_unique<TForm10>(m_state, m_learner.learners, m_buttons,
-                                              *m_message_window, m_help);
+                                              *m_message_window, help);
     m_learner_chooser =
-        std::make_unique<TForm9>(m_state, m_learner.learners, m_buttons, *m_new_learner, m_help);
+        std::make_unique<TForm9>(m_state, m_learner.learners, m_buttons, *m_new_learner, help);
     m_options = std::make_unique<TOpcjeForm>(m_state, m_learner.settings, m_buttons,
-                                             *m_message_window, m_help);
+                                             *m_message_window, help);
 
     m_tasks = std::make_unique<TaskRunner>(
         m_state, m_learner, m_clock,
@@ -78,11 +101,15 @@ void AppContext::create_screens() {
                 [this](int text) { m_message_window->show_message(m_state.texts.text(text)); },
             .show_message = [this](const std::string& message) { show_message(message); },
             .stop_sound = [this] { m_sound->stop_sound(); },
+            .open_media = [this](const LessonContext& lesson) { open_media(lesson); },
+            .hide_media = [this] { m_media_window->media_close(); },
+            .glossary = [this](const TaskEntry& task) { show_glossary(task); },
+            .dictionary = {},
         });
     m_item_screens = std::make_unique<ProgramItemScreens>(*m_tasks);
-    m_multiple_choice = std::make_unique<TC_MC_Form>(m_state, m_buttons, m_help, m_random);
+    m_multiple_choice = std::make_unique<TC_MC_Form>(m_state, m_buttons, help, m_instructions, m_random);
     m_tasks->add_screen("MC", *m_multiple_choice);
-    m_true_false = std::make_unique<TC_TF_Form>(m_state, m_buttons, m_help, m_random);
+    m_true_false = std::make_unique<TC_TF_Form>(m_state, m_buttons, help, m_instructions, m_random);
     m_tasks->add_screen("TF", *m_true_false);
 
     m_learner_chooser->on_choose([this](int position) {
@@ -100,6 +127,7 @@ void AppContext::create_screens() {
         .open_chooser = [this](int mode) { open_chooser(mode); },
         .open_options = [this] { m_options->run(); },
         .open_web_site = [](const QString& address) { QDesktopServices::openUrl(QUrl(address)); },
+        .activated = [this] { m_media_window->media_close(); },
     });
     m_chooser->setLinks({
         .open = [this](const OpenContext& context) { open_row(context); },
@@ -110,6 +138,31 @@ void AppContext::create_screens() {
 
 void AppContext::open_chooser(int mode) {
     m_chooser->open(mode);
+}
+
+void AppContext::open_media(const LessonContext& lesson) {
+    const TaskEntry* task = lesson.task(lesson.current_tab);
+    m_media_window->set_marks(task ? jump_marks(task->times_ms) : JumpMarks{});
+    const int kind = lesson.media == TextMedia::film   ? kMediaFilm
+                     : lesson.media == TextMedia::page ? kMediaPage
+                                                       : kMediaSound;
+    m_media_window->media_open(kind, media_file(kind, m_state.config, lesson.media_name));
+}
+
+void AppContext::show_glossary(const TaskEntry& task) {
+    // The note of the task's glossary number; a number no note has shows an empty text.
+    UniString text;
+    for (const GlossaryEntry& entry : m_state.tables.glossary) {
+        const std::string_view digits = trim_8bit(entry.number);
+        int number = 0;
+        const auto [end, error] =
+            std::from_chars(digits.data(), digits.data() + digits.size(), number);
+        if (error != std::errc() || end != digits.data() + digits.size()) continue;
+        if (number != task.glossary_number()) continue;
+        text = entry.text;
+        break;
+    }
+    m_information->show_text(text);
 }
 
 void AppContext::show_message(const std::string& text) {
@@ -148,6 +201,7 @@ void AppContext::open_row(const OpenContext& context) {
 void AppContext::load_language_resources(CourseProblems& problems) {
     m_main_form->reload_background();
     m_message_window->load_language_resources();
+    m_information->load_language_resources();
     load_language_tables(m_state, problems);
     const std::string language_folder = m_state.config.course_root + m_state.config.language_folder;
     try {

@@ -11,6 +11,7 @@
 #include "core/help_links.h"
 #include "core/random.h"
 #include "core/startup.h"
+#include "exercises/tasks/text_painter.h"
 #include "navigation/chooser.h"
 #include "navigation/open_item.h"
 
@@ -32,6 +33,10 @@ class TForm9;
 class TForm10;
 class TOpcjeForm;
 class TC_MC_Form;
+class THelpForm;
+class TInformacjaForm;
+class THtml_SmallForm;
+class TMultimediaForm;
 class TC_TF_Form;
 
 class AppContext {
@@ -59,6 +64,8 @@ private:
     void create_screens();
     void open_chooser(int mode);
     void open_row(const OpenContext& context);
+    void open_media(const LessonContext& lesson);
+    void show_glossary(const TaskEntry& task);
     // Makes the learner at position current with their files; false (after telling
     // the learner) when a file cannot be read or written.
     bool make_learner_current(int position, int default_language);
@@ -73,7 +80,12 @@ private:
     SystemClock m_clock;
     ClockSeededRandom m_random{m_clock};
     std::unique_ptr<SoundService> m_sound;
-    NoHelp m_help;                   // the help windows answer these requests
+    std::unique_ptr<TForm20> m_message_window;
+    std::unique_ptr<THelpForm> m_help_window;
+    std::unique_ptr<THtml_SmallForm> m_reading_window;
+    std::unique_ptr<TMultimediaForm> m_media_window;
+    std::unique_ptr<TInformacjaForm> m_information;
+    std::unique_ptr<HelpLinks> m_help; // F1 and the help buttons of every screen
     // The screens the chooser's rows open.
     class ProgramItemScreens final : public ItemScreens {
     public:
@@ -88,12 +100,12 @@ private:
     std::unique_ptr<TaskRunner> m_tasks;
     std::unique_ptr<ProgramItemScreens> m_item_screens;
     std::optional<OpenContext> m_exercise_context;
-    std::unique_ptr<TForm20> m_message_window;
     std::unique_ptr<Tkas_powt_Form> m_confirm_delete_repetitions;
     std::unique_ptr<TWyborForm> m_chooser;
     std::unique_ptr<TForm10> m_new_learner;
     std::unique_ptr<TForm9> m_learner_chooser;
     std::unique_ptr<TOpcjeForm> m_options;
+    InstructionWordTable m_instructions; // what the open task screen's instruction painted
     std::unique_ptr<TC_MC_Form> m_multiple_choice;
     std::unique_ptr<TC_TF_Form> m_true_false;
     std::unique_ptr<TForm24> m_exit_window;

@@ -3,13 +3,12 @@
 #include "controls/TransparentButton.h"
 #include "controls/UniLabel.h"
 #include "controls/window_caption.h"
+#include "controls/window_placement.h"
 #include "core/paths.h"
 #include "core/qt_text.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QScreen>
 
 namespace vimo {
 
@@ -71,11 +70,7 @@ void TForm20::keyPressEvent(QKeyEvent* event) {
 }
 
 void TForm20::showEvent(QShowEvent* event) {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = geometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    center_on_screen(*this);
     QDialog::showEvent(event);
 }
 

@@ -9,7 +9,7 @@
 #include "core/qt_text.h"
 #include "core/uni.h"
 #include "navigation/delete_repetitions_screen.h"
-#include "navigation/window_placement.h"
+#include "controls/window_placement.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

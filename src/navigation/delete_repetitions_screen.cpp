@@ -4,7 +4,7 @@
 #include "controls/UniLabel.h"
 #include "controls/button_pictures.h"
 #include "core/paths.h"
-#include "navigation/window_placement.h"
+#include "controls/window_placement.h"
 
 #include <QPainter>
 

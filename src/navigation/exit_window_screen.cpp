@@ -4,7 +4,7 @@
 #include "core/paths.h"
 #include "core/qt_text.h"
 #include "navigation/click_area.h"
-#include "navigation/window_placement.h"
+#include "controls/window_placement.h"
 
 #include <QKeyEvent>
 #include <QPainter>

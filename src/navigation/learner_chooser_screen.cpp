@@ -7,7 +7,7 @@
 #include "core/paths.h"
 #include "core/qt_text.h"
 #include "navigation/new_learner_screen.h"
-#include "navigation/window_placement.h"
+#include "controls/window_placement.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

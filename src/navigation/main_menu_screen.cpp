@@ -7,7 +7,7 @@
 #include "core/sound.h"
 #include "navigation/click_area.h"
 #include "navigation/exit_window_screen.h"
-#include "navigation/window_placement.h"
+#include "controls/window_placement.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -124,6 +124,12 @@ void TMainForm::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void TMainForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_links.activated)
+        m_links.activated();
+    QWidget::changeEvent(event);
 }
 
 bool TMainForm::shutdown() {

@@ -31,6 +31,8 @@ public:
         std::function<void(int mode)> open_chooser; // 1 lessons, 2 repetitions
         std::function<void()> open_options;
         std::function<void(const QString& address)> open_web_site;
+        // The window is active again (the chooser or an exercise closed).
+        std::function<void()> activated;
     };
 
     TMainForm(const CourseState& state, const ResultsStore& results,
@@ -64,6 +66,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void open_help_index();

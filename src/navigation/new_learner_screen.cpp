@@ -11,7 +11,7 @@
 #include "core/interface_texts.h"
 #include "core/paths.h"
 #include "core/qt_text.h"
-#include "navigation/window_placement.h"
+#include "controls/window_placement.h"
 
 #include <QComboBox>
 #include <QKeyEvent>

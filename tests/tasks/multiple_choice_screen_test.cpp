@@ -59,7 +59,8 @@ protected:
     test::ScriptedRandom random{{1, 2, 0, 1}};
     TaskEntry task;
     LessonContext lesson;
-    TC_MC_Form form{course, buttons, help, random};
+    InstructionWordTable instructions;
+    TC_MC_Form form{course, buttons, help, instructions, random};
 };
 
 TEST_F(McScreen, AnsweringByClicksAndCheckingShowsTheScore) {
@@ -117,6 +118,29 @@ TEST_F(McScreen, F1AndTheHelpButtonAskForTheTasksHelp) {
     QTest::mouseClick(form.findChild<TTransparentButton*>("btn_help"), Qt::LeftButton);
     EXPECT_EQ(help.pages, (std::vector<std::string>{"Htm_r\\h_comp.html#filmy"}));
     EXPECT_EQ(help.texts, 1);
+}
+
+TEST_F(McScreen, RightClickingAnInstructionWordLooksItUp) {
+    std::vector<std::pair<std::string, int>> looked_up;
+    TaskScreen::Links links;
+    links.look_up = [&](const UniString& word, int mode) {
+        looked_up.emplace_back(uni_to_qstring(word).toStdString(), mode);
+    };
+    form.setLinks(links);
+    open();
+    InstructionBox& box = form.instructionBox();
+    box.repaint(); // fills the table of painted words
+    const InstructionWordTable& table = box.table();
+    // "Listen and choose.": the table holds the words and the pen steps between them.
+    const InstructionEntry* found = nullptr;
+    for (int i = 0; i < table.count(); ++i)
+        if (uni_to_qstring(table.entry(i).word) == "and") found = &table.entry(i);
+    ASSERT_NE(found, nullptr);
+    const InstructionEntry& entry = *found;
+    const QPoint middle((entry.left + entry.right) / 2, (entry.top + entry.bottom) / 2);
+    QTest::mouseClick(&box, Qt::LeftButton, {}, middle);
+    QTest::mouseClick(&box, Qt::RightButton, {}, middle);
+    EXPECT_EQ(looked_up, (std::vector<std::pair<std::string, int>>{{"and", 0}}));
 }
 
 } // namespace

@@ -40,7 +40,8 @@ protected:
     test::ScriptedRandom random{{2, 0, 1}};
     TaskEntry task;
     LessonContext lesson;
-    TC_TF_Form form{course, buttons, help, random};
+    InstructionWordTable instructions;
+    TC_TF_Form form{course, buttons, help, instructions, random};
 };
 
 TEST_F(TfScreen, BoxesSitUnderTheirTitlesBesideEachStatement) {

@@ -1,5 +1,8 @@
 #include "demo_builder/art_painting.h"
 
+#include "demo_builder/demo_course.h"
+#include "demo_builder/source_text.h"
+
 #include <QBuffer>
 #include <QFontMetricsF>
 #include <QImageWriter>
@@ -154,6 +157,16 @@ QByteArray encoded_image(const QImage& image, const char* format, int quality) {
     writer.setQuality(quality);
     if (!writer.write(image)) return {};
     return bytes;
+}
+
+QString write_picture(const QString& path, const QImage& image, const char* format) {
+    constexpr int jpeg_quality = 90;
+    const QByteArray bytes =
+        encoded_image(image, format, QByteArray(format) == "JPG" ? jpeg_quality : -1);
+    if (bytes.isEmpty())
+        throw DemoSourceError(path, 0, QStringLiteral("picture cannot be encoded"));
+    write_file_atomically(path, bytes);
+    return path;
 }
 
 } // namespace vimo

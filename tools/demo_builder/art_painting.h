@@ -83,6 +83,11 @@ void paint_window_footer(QPainter& painter, QSize size, int top);
 // or a list.
 void paint_field_place(QPainter& painter, const QRect& place);
 
+// Writes image to path in format ("JPG" at the demo course's JPEG quality, "BMP"),
+// replacing the file atomically, and returns the path. Throws DemoSourceError naming
+// the path when the image cannot be encoded.
+QString write_picture(const QString& path, const QImage& image, const char* format);
+
 // The image encoded in format ("JPG", "BMP"); quality applies to JPEG only.
 QByteArray encoded_image(const QImage& image, const char* format, int quality = -1);
 

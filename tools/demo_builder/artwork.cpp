@@ -2,8 +2,12 @@
 
 #include "demo_builder/art_painting.h"
 #include "demo_builder/demo_course.h"
+#include "demo_builder/help_art.h"
+#include "demo_builder/information_art.h"
+#include "demo_builder/media_art.h"
 #include "demo_builder/screen_art.h"
 #include "demo_builder/source_text.h"
+#include "demo_builder/task_art.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,23 +16,12 @@ namespace vimo {
 
 namespace {
 
-constexpr int k_jpeg_quality = 90;
-
 ArtWording load_wording(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         throw DemoSourceError(path, 0, QStringLiteral("cannot be read: ") + file.errorString());
     }
     return read_art_wording(file.readAll(), path);
-}
-
-QString write_picture(const QString& path, const QImage& image, const char* format,
-                      int quality = -1) {
-    const QByteArray bytes = encoded_image(image, format, quality);
-    if (bytes.isEmpty())
-        throw DemoSourceError(path, 0, QStringLiteral("picture cannot be encoded"));
-    write_file_atomically(path, bytes);
-    return path;
 }
 
 } // namespace
@@ -43,11 +36,10 @@ QStringList build_demo_pictures(const QString& source_dir, const QString& output
         const QString gfx =
             course_root + QStringLiteral("Lang_r/%1/gfx_r/").arg(wording.interface_language);
         written << write_picture(gfx + QStringLiteral("Main_rozum.jpg"), draw_main_menu(wording),
-                                 "JPG", k_jpeg_quality);
+                                 "JPG");
         written << write_picture(gfx + QStringLiteral("koniec.bmp"), draw_exit_window(wording),
                                  "BMP");
-        written << write_picture(gfx + QStringLiteral("wybor.jpg"), draw_chooser(wording), "JPG",
-                                 k_jpeg_quality);
+        written << write_picture(gfx + QStringLiteral("wybor.jpg"), draw_chooser(wording), "JPG");
         written << write_picture(gfx + QStringLiteral("logowanie.bmp"),
                                  draw_learner_chooser(wording), "BMP");
         written << write_picture(gfx + QStringLiteral("logow_new.bmp"), draw_new_learner(wording),
@@ -65,7 +57,15 @@ QStringList build_demo_pictures(const QString& source_dir, const QString& output
             written << write_picture(buttons + QStringLiteral("%1.bmp").arg(number),
                                      draw_button_strip(number, wording), "BMP");
         }
+        written << write_media_buttons(buttons);
+        written << write_help_language_pictures(course_root, wording.interface_language);
+        written << write_task_language_pictures(gfx);
+        written << write_information_language_pictures(gfx);
     }
+    written << write_media_pictures(course_root);
+    written << write_help_pictures(course_root);
+    written << write_task_pictures(course_root);
+    written << write_information_pictures(course_root);
     // The chooser's icons say nothing in words, so every language shares them.
     for (const IconPicture& icon : draw_chooser_icons()) {
         written << write_picture(course_root + QStringLiteral("gfx_r/wybor/") + icon.file,

@@ -17,7 +17,6 @@ namespace {
 
 // Backgrounds fill the screens left of their 100-pixel right-hand panel.
 constexpr QSize k_background_size{924, 768};
-constexpr int k_jpeg_quality = 90;
 
 // A picture name and the source line that first names it.
 struct NamedPicture {
@@ -125,14 +124,6 @@ QImage draw_placeholder(int position) {
               QColor(170, 178, 190));
     painter.end();
     return image;
-}
-
-QString write_picture(const QString& path, const QImage& image, const char* format) {
-    const QByteArray bytes = encoded_image(image, format, k_jpeg_quality);
-    if (bytes.isEmpty())
-        throw DemoSourceError(path, 0, QStringLiteral("picture cannot be encoded"));
-    write_file_atomically(path, bytes);
-    return path;
 }
 
 QStringList build_answer_pictures(const SourceLines& rows, const QString& root) {

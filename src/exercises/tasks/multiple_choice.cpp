@@ -1,5 +1,7 @@
 #include "exercises/tasks/multiple_choice.h"
 
+#include "exercises/tasks/text_painter.h"
+
 #include <utility>
 
 namespace vimo {
@@ -141,34 +143,18 @@ namespace vimo {
 
 namespace {
 
-bool is_tag(const std::string& word8) {
-    return word8.size() > 1 && word8[0] == '<' && word8.find('>') != std::string::npos;
-}
-
-std::string upper(std::string text) {
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return text;
+// The question list switches bold on "<b>" and "</b>" in either letter case (the
+// shared tags count in upper case only); its other tags act as everywhere.
+TagEffect list_tag_effect(std::string_view word) {
+    const TagEffect shared = tag_effect(word, BreakMatch::upper_case);
+    if (shared != TagEffect::none) return shared;
+    const std::string word8 = uni_narrow(word, 1, static_cast<int>(word.size() / 2));
+    if (word8 == "<b>") return TagEffect::bold_on;
+    if (word8 == "</b>") return TagEffect::bold_off;
+    return TagEffect::none;
 }
 
 } // namespace
-
-std::vector<UniString> text_words(std::string_view text) {
-    std::vector<UniString> words;
-    UniString word;
-    for (std::size_t i = 0; i + 1 < text.size(); i += 2) {
-        const bool space = text[i] == ' ' && text[i + 1] == 0;
-        const bool end = text[i] == 0 && text[i + 1] == 0;
-        if (space || end) {
-            if (!word.empty()) words.push_back(std::move(word));
-            word.clear();
-            continue;
-        }
-        word.append(text.substr(i, 2));
-    }
-    if (!word.empty()) words.push_back(std::move(word));
-    return words;
-}
 
 McLayout layout_multiple_choice(const std::vector<McQuestion>& questions, int width, int scroll,
                                 const WordMeasure& measure) {
@@ -186,13 +172,13 @@ McLayout layout_multiple_choice(const std::vector<McQuestion>& questions, int wi
             McAnswerPlace place{static_cast<int>(q), item, kQuestionX, y, 0, 0};
             int x = answer ? kAnswerX : kQuestionX;
             int largest_x = x;
-            for (const UniString& word : text_words(question.items[i])) {
-                const std::string word8 = uni_narrow(word, 1, static_cast<int>(word.size() / 2));
-                if (is_tag(word8)) {
-                    const std::string tag = upper(word8);
-                    if (tag == "<B>") bold = true;
-                    if (tag == "</B>") bold = false;
-                    if (tag == "<BR>") {
+            for (const MarkedWord& marked : split_marked_words(question.items[i])) {
+                const UniString& word = marked.text;
+                if (is_tag_word(word)) {
+                    const TagEffect effect = list_tag_effect(word);
+                    if (effect == TagEffect::bold_on) bold = true;
+                    if (effect == TagEffect::bold_off) bold = false;
+                    if (effect == TagEffect::line_break) {
                         x = kAnswerX;
                         y += 18;
                     }

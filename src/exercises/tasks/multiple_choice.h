@@ -95,9 +95,6 @@ const McAnswerPlace* answer_at(const McLayout& layout, int x, int y);
 // it fits.
 int mc_max_scroll(int end_y, int height);
 
-// The words of a UTF-16 text, split at spaces (empty words dropped).
-std::vector<UniString> text_words(std::string_view text);
-
 // The content of a task's content line: the text after its first "#".
 UniString task_content(std::string_view content_line);
 

@@ -74,8 +74,8 @@ void McList::mouseMoveEvent(QMouseEvent* event) {
 }
 
 TC_MC_Form::TC_MC_Form(const CourseState& course, const TMyImageList& buttons, HelpLinks& help,
-                       RandomSource& random, QWidget* parent)
-    : TaskScreen(course, buttons, help, "MC", parent), m_random(random) {
+                       InstructionWordTable& instructions, RandomSource& random, QWidget* parent)
+    : TaskScreen(course, buttons, help, instructions, "MC", parent), m_random(random) {
     setObjectName("TC_MC_Form");
     m_list = new McList(*this);
     m_up = new TFCSImage1(this);

@@ -32,7 +32,8 @@ class TC_MC_Form : public TaskScreen {
     Q_OBJECT
 public:
     TC_MC_Form(const CourseState& course, const TMyImageList& buttons, HelpLinks& help,
-               RandomSource& random, QWidget* parent = nullptr);
+               InstructionWordTable& instructions, RandomSource& random,
+               QWidget* parent = nullptr);
 
     const TaskAttempt& attempt() const override { return m_mc.attempt(); }
     const MultipleChoice& engine() const { return m_mc; }

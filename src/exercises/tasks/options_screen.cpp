@@ -6,6 +6,7 @@
 #include "controls/drag_strip.h"
 #include "controls/message_window.h"
 #include "controls/window_caption.h"
+#include "controls/window_placement.h"
 #include "core/atomic_file.h"
 #include "core/interface_texts.h"
 #include "core/paths.h"
@@ -13,12 +14,10 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
 #include <string>
@@ -241,11 +240,7 @@ void TOpcjeForm::load_language_resources() {
 
 void TOpcjeForm::showEvent(QShowEvent* event) {
     form_show();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = geometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    center_on_screen(*this);
     QDialog::showEvent(event);
 }
 

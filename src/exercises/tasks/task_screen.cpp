@@ -10,6 +10,7 @@
 #include "core/uni.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace vimo {
@@ -17,6 +18,7 @@ namespace vimo {
 namespace {
 
 constexpr int kGlossaryHint = 160;
+constexpr int kInstructionHeight = 56; // three lines of the instruction's font
 constexpr int kDictionaryHint = 161;
 
 // The again button's hint on each screen.
@@ -63,11 +65,31 @@ QImage result_mark_picture(const Config& config, bool ok) {
     return plain_picture(ok ? QColor(40, 150, 70) : QColor(200, 40, 40), true);
 }
 
+InstructionBox::InstructionBox(TaskScreen& screen, InstructionWordTable& table)
+    : QWidget(&screen), m_screen(screen), m_table(table) {
+    setObjectName("pb_polecenie");
+}
+
+void InstructionBox::paintEvent(QPaintEvent*) {
+    if (!m_screen.m_task) return;
+    const UniString& header = m_screen.m_task->header;
+    QPainter painter(this);
+    paint_instruction(painter, *this, m_screen.m_course.config.language_folder,
+                      uni_field(4, header, u'#'), uni_field(5, header, u'#'),
+                      uni_field(6, header, u'#'), m_table);
+}
+
+void InstructionBox::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    instruction_mouse_down(m_table, event->button(), at.x(), at.y(), m_screen.m_links.look_up);
+}
+
 TaskScreen::TaskScreen(const CourseState& course, const TMyImageList& buttons, HelpLinks& help,
-                       std::string kind, QWidget* parent)
+                       InstructionWordTable& instructions, std::string kind, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_course(course), m_help(help),
       m_kind(std::move(kind)) {
     setFixedSize(kSize);
+    m_instruction = new InstructionBox(*this, instructions);
     for (std::size_t k = 0; k < m_tabs.size(); ++k) {
         auto* tab = new TMImage(this);
         tab->setObjectName(QString("MImage%1").arg(k + 1));
@@ -135,8 +157,9 @@ void TaskScreen::reload() {
     m_score_panel->hide();
     m_layout = task_layout(*m_task, area_defaults());
     const int left = m_layout.instruction_left;
-    m_instruction_box =
-        QRect(left, m_layout.instruction_top, std::max(0, instruction_right() - left), 40);
+    m_instruction->setGeometry(left, m_layout.instruction_top,
+                               std::max(0, instruction_right() - left), kInstructionHeight);
+    m_instruction->update();
     load_content(*m_task, m_layout);
     update();
 }
@@ -186,21 +209,6 @@ void TaskScreen::check() {
     m_score_panel->setWynik(attempt().score());
     m_score_panel->show();
     update();
-}
-
-UniString TaskScreen::instruction() const {
-    if (!m_task) return {};
-    switch (m_course.config.language_number) {
-    case 0:
-    case 2:
-        return uni_field(4, m_task->header, u'#');
-    case 1:
-        return uni_field(6, m_task->header, u'#');
-    case 4:
-        return uni_field(5, m_task->header, u'#');
-    default:
-        return {};
-    }
 }
 
 void TaskScreen::paintEvent(QPaintEvent*) {

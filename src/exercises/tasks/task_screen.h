@@ -9,6 +9,7 @@
 #include "core/course_state.h"
 #include "core/help_links.h"
 #include "exercises/tasks/exercise_frame.h"
+#include "exercises/tasks/text_painter.h"
 
 #include <QImage>
 #include <QWidget>
@@ -21,6 +22,24 @@ namespace vimo {
 class TMImage;
 class TPanel1;
 class TTransparentButton;
+class TaskScreen;
+
+// The instruction paint box: the task's instruction in the interface language, whose
+// words a right click looks up in the dictionary.
+class InstructionBox : public QWidget {
+    Q_OBJECT
+public:
+    InstructionBox(TaskScreen& screen, InstructionWordTable& table);
+    const InstructionWordTable& table() const { return m_table; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    TaskScreen& m_screen;
+    InstructionWordTable& m_table;
+};
 
 // The answer boxes and result marks the task screens share (gfx_r\img_normal.bmp,
 // img_checked.bmp, img_bad.bmp, stan_ok.bmp, stan_bad.bmp under the course root),
@@ -39,6 +58,7 @@ public:
         std::function<void()> glossary;    // btn_tlumacz
         std::function<void()> dictionary;  // btn_slownik
         std::function<void()> stop_sound;  // before checking
+        DictionaryOpen look_up;            // a right-clicked instruction word
     };
 
     static constexpr QSize kSize{1024, 768};
@@ -53,8 +73,9 @@ public:
     static constexpr int kTabTop = 20;
     static constexpr int kTabStep = 21;
 
+    // instructions: the one table of painted instruction words all task screens share.
     TaskScreen(const CourseState& course, const TMyImageList& buttons, HelpLinks& help,
-               std::string kind, QWidget* parent = nullptr);
+               InstructionWordTable& instructions, std::string kind, QWidget* parent = nullptr);
 
     void setLinks(Links links) { m_links = std::move(links); }
 
@@ -67,6 +88,7 @@ public:
     TTransparentButton& againButton() { return *m_again; }
     TTransparentButton& mediaButton() { return *m_media; }
     TPanel1& scorePanel() { return *m_score_panel; }
+    InstructionBox& instructionBox() { return *m_instruction; }
     TMImage& tab(int k) { return *m_tabs[static_cast<std::size_t>(k - 1)]; }
     const std::string& kind() const { return m_kind; }
 
@@ -85,11 +107,9 @@ protected:
 
     const CourseState& m_course;
     const TaskLayout& layout() const { return m_layout; }
-    // The instruction of the interface language, and the box it is painted in.
-    UniString instruction() const;
-    QRect instruction_box() const { return m_instruction_box; }
 
 private:
+    friend class InstructionBox;
     void reload();
     void load_pictures(const LessonContext& lesson, const TaskEntry& task);
     void check();
@@ -100,7 +120,7 @@ private:
     const LessonContext* m_lesson = nullptr;
     const TaskEntry* m_task = nullptr;
     TaskLayout m_layout;
-    QRect m_instruction_box;
+    InstructionBox* m_instruction = nullptr;
     QImage m_background;
     QImage m_panel;
     std::array<TMImage*, kMaxTabs> m_tabs{};

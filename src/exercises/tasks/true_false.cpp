@@ -1,6 +1,6 @@
 #include "exercises/tasks/true_false.h"
 
-#include "exercises/tasks/multiple_choice.h" // text_words
+#include "exercises/tasks/text_painter.h"
 
 #include <algorithm>
 #include <utility>
@@ -126,7 +126,8 @@ TfLayout layout_true_false(const TfContent& content, int width, int box_height,
     for (const TfStatement& statement : content.statements) {
         const int first_line = y;
         int x = left;
-        for (const UniString& word : text_words(statement.text)) {
+        for (const MarkedWord& marked : split_marked_words(statement.text)) {
+            const UniString& word = marked.text;
             const int w = measure(word);
             if (x + w > width) {
                 x = left;

@@ -57,8 +57,8 @@ void TfList::paintEvent(QPaintEvent*) {
 }
 
 TC_TF_Form::TC_TF_Form(const CourseState& course, const TMyImageList& buttons, HelpLinks& help,
-                       RandomSource& random, QWidget* parent)
-    : TaskScreen(course, buttons, help, "TF", parent), m_random(random) {
+                       InstructionWordTable& instructions, RandomSource& random, QWidget* parent)
+    : TaskScreen(course, buttons, help, instructions, "TF", parent), m_random(random) {
     setObjectName("TC_TF_Form");
     m_list = new TfList(*this);
     for (int i = 0; i < TrueFalse::kMaxStatements; ++i) {

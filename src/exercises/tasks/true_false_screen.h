@@ -33,7 +33,8 @@ class TC_TF_Form : public TaskScreen {
     Q_OBJECT
 public:
     TC_TF_Form(const CourseState& course, const TMyImageList& buttons, HelpLinks& help,
-               RandomSource& random, QWidget* parent = nullptr);
+               InstructionWordTable& instructions, RandomSource& random,
+               QWidget* parent = nullptr);
 
     const TaskAttempt& attempt() const override { return m_tf.attempt(); }
     const TrueFalse& engine() const { return m_tf; }

@@ -1,4 +1,4 @@
-#include "navigation/window_placement.h"
+#include "controls/window_placement.h"
 
 #include <QGuiApplication>
 #include <QScreen>
