@@ -5,7 +5,8 @@
 # Writes into OUTPUT_DIR:
 #   first_task_notice.png   mc.png  mc_checked.png (one answer ticked per question)
 #   tf.png  tf_checked.png  help_filmy.png (F1 on the true/false screen)
-#   information.png (the task's help button)
+#   information.png (the task's help button; mc.png shows the first text's recording
+#   in the small sound player)  media_film.png (the second text's film, playing)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:?output folder}
@@ -55,5 +56,15 @@ sleep 0.5
 click 12 755 # the help button
 shot information
 xdotool key Escape
+sleep 0.5
+click 1010 10       # leave: back in the chooser
+sleep 1
+click 120 "$(row 0)" # fold the first group
+click 46 "$(row 1)"  # unfold the second
+click 64 "$(row 2)"  # its first text, which has a film
+click 120 "$(row 3)" # the text's first task
+sleep 2
+click 82 42          # the media button
+shot media_film 4
 kill "$program" 2>/dev/null || true
 echo "screenshots in $out"
