@@ -12,12 +12,12 @@
 #include "core/text_file.h"
 #include "exercises/stand_alone/information_window.h"
 #include "exercises/tasks/multiple_choice_screen.h"
+#include "exercises/tasks/options_screen.h"
+#include "exercises/tasks/true_false_screen.h"
 #include "help/help_window.h"
 #include "help/multimedia.h"
 #include "help/multimedia_window.h"
 #include "help/reading_window.h"
-#include "exercises/tasks/options_screen.h"
-#include "exercises/tasks/true_false_screen.h"
 #include "navigation/backdrop_screen.h"
 #include "navigation/chooser_screen.h"
 #include "navigation/delete_repetitions_screen.h"
@@ -31,7 +31,6 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QUrl>
-
 #include <charconv>
 
 namespace vimo {
@@ -78,7 +77,10 @@ void AppContext::create_screens() {
                                        [this] { m_media_window->show_after_help(); });
     m_media_window->setLinks({
         .open_reading = [this](const std::string& file) { m_reading_window->reading_open(file); },
-        .show_message = [](const std::string& text) { show_plain_message({text, {}, false}); },
+        .show_message =
+            [](const std::string& text) {
+                show_plain_message({text, {}, false});
+            },
         .main_window_origin = [this] { return m_main_form->pos(); },
     });
     m_backdrop = std::make_unique<TPodkladForm>();
@@ -87,8 +89,8 @@ void AppContext::create_screens() {
                                              m_clock, m_buttons, *m_message_window,
                                              *m_confirm_delete_repetitions, help);
 
-    m_new_learner = std::make_unique<TForm10>(m_state, m_learner.learners, m_buttons,
-                                              *m_message_window, help);
+    m_new_learner =
+        std::make_unique<TForm10>(m_state, m_learner.learners, m_buttons, *m_message_window, help);
     m_learner_chooser =
         std::make_unique<TForm9>(m_state, m_learner.learners, m_buttons, *m_new_learner, help);
     m_options = std::make_unique<TOpcjeForm>(m_state, m_learner.settings, m_buttons,
@@ -105,9 +107,11 @@ void AppContext::create_screens() {
             .hide_media = [this] { m_media_window->media_close(); },
             .glossary = [this](const TaskEntry& task) { show_glossary(task); },
             .dictionary = {},
+            .task_closed = [this] { m_chooser->refresh(); },
         });
     m_item_screens = std::make_unique<ProgramItemScreens>(*m_tasks);
-    m_multiple_choice = std::make_unique<TC_MC_Form>(m_state, m_buttons, help, m_instructions, m_random);
+    m_multiple_choice =
+        std::make_unique<TC_MC_Form>(m_state, m_buttons, help, m_instructions, m_random);
     m_tasks->add_screen("MC", *m_multiple_choice);
     m_true_false = std::make_unique<TC_TF_Form>(m_state, m_buttons, help, m_instructions, m_random);
     m_tasks->add_screen("TF", *m_true_false);

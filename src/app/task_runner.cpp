@@ -81,6 +81,7 @@ void TaskRunner::close_task() {
     save_files();
     if (m_links.hide_media) m_links.hide_media();
     screen->hide();
+    if (m_links.task_closed) m_links.task_closed();
 }
 
 void TaskRunner::save_files() {

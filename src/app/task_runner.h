@@ -29,6 +29,8 @@ public:
         std::function<void()> hide_media;
         std::function<void(const TaskEntry& task)> glossary; // the task's glossary note
         std::function<void()> dictionary;
+        // The task's screen closed: the screen underneath shows the new marks.
+        std::function<void()> task_closed;
     };
 
     TaskRunner(CourseState& course, LearnerState& learner, const Clock& clock, Links links);
