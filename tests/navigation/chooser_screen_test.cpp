@@ -6,7 +6,7 @@
 #include "navigation/chooser_screen.h"
 #include "navigation/chooser_view.h"
 #include "navigation/delete_repetitions_screen.h"
-#include "navigation/recording_help.h"
+#include "support/recording_help.h"
 #include "support/modal.h"
 
 #include <QFile>
@@ -181,7 +181,7 @@ TEST_F(ChooserScreen, HelpFollowsTheMode) {
     QTest::mouseClick(form.findChild<TTransparentButton*>("btn_help"), Qt::LeftButton);
     EXPECT_EQ(help.pages,
               (std::vector<std::string>{"Htm_r\\h_comp.html#wybor", "Htm_r\\h_rep.html"}));
-    EXPECT_EQ(help.texts, (std::vector<std::string>{"HH_T163"}));
+    EXPECT_EQ(help.key_texts(), (std::vector<std::string>{"HH_T163"}));
 }
 
 // The bar is cut from the piece its width falls in: score 26 gives 25 pixels of the

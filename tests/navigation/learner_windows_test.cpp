@@ -7,6 +7,7 @@
 #include "navigation/learner_chooser_screen.h"
 #include "navigation/new_learner_screen.h"
 #include "support/modal.h"
+#include "support/recording_help.h"
 #include "support/temp_course.h"
 
 #include <QAbstractItemView>
@@ -96,13 +97,6 @@ std::string file_bytes(const std::string& path) {
     return file.readAll().toStdString();
 }
 
-struct RecordingHelp final : HelpLinks {
-    void open_help_page(const std::string& page) override { pages.push_back(page); }
-    void show_help_text(const UniString& key) override { keys.push_back(key); }
-    std::vector<std::string> pages;
-    std::vector<UniString> keys;
-};
-
 class LearnerWindows : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -152,7 +146,7 @@ protected:
     CourseState state;
     LearnerList learners;
     TMyImageList buttons;
-    RecordingHelp help;
+    test::RecordingHelp help;
     std::unique_ptr<TForm20> messages;
     std::unique_ptr<TForm10> new_learner;
     std::unique_ptr<TForm9> chooser;

@@ -4,7 +4,7 @@
 #include "navigation/click_area.h"
 #include "navigation/exit_window_screen.h"
 #include "navigation/main_menu_screen.h"
-#include "navigation/recording_help.h"
+#include "support/recording_help.h"
 #include "support/modal.h"
 #include "support/tone_wav.h"
 

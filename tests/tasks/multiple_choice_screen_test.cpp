@@ -5,6 +5,7 @@
 #include "core/qt_text.h"
 #include "exercises/tasks/multiple_choice_screen.h"
 #include "support/fixed_sources.h"
+#include "support/recording_help.h"
 #include "support/temp_course.h"
 
 #include <QTest>
@@ -12,14 +13,6 @@
 
 namespace vimo {
 namespace {
-
-class NoHelpAsked final : public HelpLinks {
-public:
-    void open_help_page(const std::string& page) override { pages.push_back(page); }
-    void show_help_text(const UniString&) override { ++texts; }
-    std::vector<std::string> pages;
-    int texts = 0;
-};
 
 class McScreen : public ::testing::Test {
 protected:
@@ -55,7 +48,7 @@ protected:
     test::TempCourse files;
     CourseState course;
     TMyImageList buttons;
-    NoHelpAsked help;
+    test::RecordingHelp help;
     test::ScriptedRandom random{{1, 2, 0, 1}};
     TaskEntry task;
     LessonContext lesson;
@@ -117,7 +110,7 @@ TEST_F(McScreen, F1AndTheHelpButtonAskForTheTasksHelp) {
     QTest::keyClick(&form, Qt::Key_F1);
     QTest::mouseClick(form.findChild<TTransparentButton*>("btn_help"), Qt::LeftButton);
     EXPECT_EQ(help.pages, (std::vector<std::string>{"Htm_r\\h_comp.html#filmy"}));
-    EXPECT_EQ(help.texts, 1);
+    EXPECT_EQ(help.keys.size(), 1u);
 }
 
 TEST_F(McScreen, RightClickingAnInstructionWordLooksItUp) {

@@ -7,6 +7,7 @@
 #include "core/qt_text.h"
 #include "exercises/tasks/options_screen.h"
 #include "support/modal.h"
+#include "support/recording_help.h"
 #include "support/temp_course.h"
 
 #include <QAbstractItemView>
@@ -96,13 +97,6 @@ std::string file_bytes(const std::string& path) {
     return file.readAll().toStdString();
 }
 
-struct RecordingHelp final : HelpLinks {
-    void open_help_page(const std::string& page) override { pages.push_back(page); }
-    void show_help_text(const UniString& key) override { keys.push_back(key); }
-    std::vector<std::string> pages;
-    std::vector<UniString> keys;
-};
-
 class OptionsScreen : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -153,7 +147,7 @@ protected:
     std::string settings_path;
     TMyImageList buttons;
     std::unique_ptr<TForm20> messages;
-    RecordingHelp help;
+    test::RecordingHelp help;
     std::vector<int> languages;
 
 private:
