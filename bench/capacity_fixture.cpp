@@ -73,8 +73,8 @@ void CapacityCourse::report(const CourseProblems& problems, const BuildNotice& n
 
 void CapacityCourse::print_counts() const {
     const CourseTables& t = m_state.tables;
-    std::cerr << "capacity course in " << m_state.config.course_root << ": groups " << t.groups.size()
-              << ", phrases " << t.phrases.size() << ", texts " << t.texts.size()
+    std::cerr << "capacity course in " << m_state.config.course_root << ": groups "
+              << t.groups.size() << ", phrases " << t.phrases.size() << ", texts " << t.texts.size()
               << ", sentence lines " << t.sentence_lines.size() << " in " << t.sections.size()
               << " sections, catalogue " << t.catalogue.size() << ", kursu.roz "
               << t.comprehension_rows.size() << ", kursu.zdn " << t.recording_rows.size()

@@ -1,6 +1,7 @@
 // The chooser on a new learner's 2000 records of the capacity course: building its
 // tree, and one full paint of the list with every node unfolded.
 #include "capacity_fixture.h"
+#include "core/exercise_kinds.h"
 #include "navigation/chooser.h"
 #include "navigation/chooser_view.h"
 #include "repetitions/repetition_store.h"
@@ -40,8 +41,9 @@ vimo::ChooserPictures full_size_pictures() {
     pictures.plus = pictures.minus = pictures.done = pictures.not_done = picture(16, 16);
     for (const int kind : {1, 2, 3, 5})
         pictures.node_kinds[kind] = picture(16, 16);
-    for (const int code : vimo::kKindCodesWithIcon)
-        pictures.kind_codes[code] = picture(16, 16);
+    for (const vimo::ExerciseKind& kind : vimo::exercise_kinds())
+        if (kind.has_icon)
+            pictures.kind_codes[static_cast<unsigned char>(kind.code)] = picture(16, 16);
     for (QImage& level : pictures.levels)
         level = picture(20, 16);
     pictures.bar_back = picture(100, 12);
@@ -64,8 +66,7 @@ void chooser_paint(benchmark::State& state) {
         list.fill(Qt::white);
         QPainter painter(&list);
         // What the window paints: the visible rows, from the engine's state.
-        vimo::paint_chooser_rows(painter, chooser.rows(), chooser.first_visible(), 1, 3,
-                                 pictures);
+        vimo::paint_chooser_rows(painter, chooser.rows(), chooser.first_visible(), 1, 3, pictures);
     }
     state.counters["rows"] = static_cast<double>(chooser.rows().size());
 }

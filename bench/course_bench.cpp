@@ -14,8 +14,8 @@
 namespace {
 
 using vimo::bench::CapacityCourse;
-using vimo::bench::FixedClock;
 using vimo::bench::course_for;
+using vimo::bench::FixedClock;
 using vimo::bench::load_all_tables;
 
 void all_tables_loaded(benchmark::State& state) {

@@ -11,9 +11,8 @@
 #include "core/sound.h"
 #include "core/text_file.h"
 #include "exercises/stand_alone/information_window.h"
-#include "exercises/tasks/multiple_choice_screen.h"
 #include "exercises/tasks/options_screen.h"
-#include "exercises/tasks/true_false_screen.h"
+#include "exercises/tasks/task_screen.h"
 #include "help/help_window.h"
 #include "help/multimedia.h"
 #include "help/multimedia_window.h"
@@ -31,7 +30,6 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QUrl>
-#include <charconv>
 
 namespace vimo {
 
@@ -44,6 +42,10 @@ void show_plain_message(const StartupMessage& message) {
     if (!message.detail.empty()) box.setInformativeText(QString::fromStdString(message.detail));
     box.exec();
 }
+
+// The parts of the program that later screens bring; until then a request says so.
+constexpr const char* kDictionaryNotAvailable = "Słownik nie jest jeszcze dostępny w programie.";
+constexpr const char* kPrintingNotAvailable = "Drukowanie nie jest jeszcze dostępne w programie.";
 
 QSize display_size() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -96,25 +98,20 @@ void AppContext::create_screens() {
     m_options = std::make_unique<TOpcjeForm>(m_state, m_learner.settings, m_buttons,
                                              *m_message_window, help);
 
-    m_tasks = std::make_unique<TaskRunner>(
-        m_state, m_learner, m_clock,
-        TaskRunner::Links{
-            .show_text =
-                [this](int text) { m_message_window->show_message(m_state.texts.text(text)); },
-            .show_message = [this](const std::string& message) { show_message(message); },
-            .stop_sound = [this] { m_sound->stop_sound(); },
-            .open_media = [this](const LessonContext& lesson) { open_media(lesson); },
-            .hide_media = [this] { m_media_window->media_close(); },
-            .glossary = [this](const TaskEntry& task) { show_glossary(task); },
-            .dictionary = {},
-            .task_closed = [this] { m_chooser->refresh(); },
-        });
-    m_item_screens = std::make_unique<ProgramItemScreens>(*m_tasks);
-    m_multiple_choice =
-        std::make_unique<TC_MC_Form>(m_state, m_buttons, help, m_instructions, m_random);
-    m_tasks->add_screen("MC", *m_multiple_choice);
-    m_true_false = std::make_unique<TC_TF_Form>(m_state, m_buttons, help, m_instructions, m_random);
-    m_tasks->add_screen("TF", *m_true_false);
+    m_services = std::make_unique<ScreenServices>(ScreenServices{
+        .course = m_state,
+        .pictures = m_buttons,
+        .help = help,
+        .messages = *m_message_window,
+        .instructions = m_instructions,
+        .random = m_random,
+        .clock = m_clock,
+        .sound = *m_sound,
+    });
+    m_tasks = std::make_unique<TaskRunner>(m_state, m_learner, m_clock, task_links());
+    m_kind_screens = std::make_unique<KindScreens>(
+        *m_tasks, [this] { show_message(kScreenNotAvailableMessage); });
+    m_kind_screens->create(*m_services);
 
     m_learner_chooser->on_choose([this](int position) {
         return make_learner_current(position, m_state.config.language_number);
@@ -140,6 +137,21 @@ void AppContext::create_screens() {
     });
 }
 
+TaskRunner::Links AppContext::task_links() {
+    return {
+        .show_text = [this](int text) { m_message_window->show_message(m_state.texts.text(text)); },
+        .show_message = [this](const std::string& message) { show_message(message); },
+        .stop_sound = [this] { m_sound->stop_sound(); },
+        .open_media = [this](const LessonContext& lesson) { open_media(lesson); },
+        .hide_media = [this] { m_media_window->media_close(); },
+        .glossary = [this](const TaskEntry& task) { show_glossary(task); },
+        .dictionary = [this] { show_message(kDictionaryNotAvailable); },
+        .look_up = [this](const UniString&, int) { show_message(kDictionaryNotAvailable); },
+        .print = [this](const QString&) { show_message(kPrintingNotAvailable); },
+        .task_closed = [this] { m_chooser->refresh(); },
+    };
+}
+
 void AppContext::open_chooser(int mode) {
     m_chooser->open(mode);
 }
@@ -147,26 +159,13 @@ void AppContext::open_chooser(int mode) {
 void AppContext::open_media(const LessonContext& lesson) {
     const TaskEntry* task = lesson.task(lesson.current_tab);
     m_media_window->set_marks(task ? jump_marks(task->times_ms) : JumpMarks{});
-    const int kind = lesson.media == TextMedia::film   ? kMediaFilm
-                     : lesson.media == TextMedia::page ? kMediaPage
-                                                       : kMediaSound;
+    const int kind = media_kind(lesson.media);
     m_media_window->media_open(kind, media_file(kind, m_state.config, lesson.media_name));
 }
 
 void AppContext::show_glossary(const TaskEntry& task) {
-    // The note of the task's glossary number; a number no note has shows an empty text.
-    UniString text;
-    for (const GlossaryEntry& entry : m_state.tables.glossary) {
-        const std::string_view digits = trim_8bit(entry.number);
-        int number = 0;
-        const auto [end, error] =
-            std::from_chars(digits.data(), digits.data() + digits.size(), number);
-        if (error != std::errc() || end != digits.data() + digits.size()) continue;
-        if (number != task.glossary_number()) continue;
-        text = entry.text;
-        break;
-    }
-    m_information->show_text(text);
+    // A number no note has shows an empty text.
+    m_information->show_text(glossary_note(m_state.tables.glossary, task.glossary_number()));
 }
 
 void AppContext::show_message(const std::string& text) {
@@ -198,8 +197,7 @@ void AppContext::change_language(int language) {
 }
 
 void AppContext::open_row(const OpenContext& context) {
-    m_exercise_context = context;
-    open_item(context.item_row(), m_state, m_learner.results, *m_item_screens);
+    open_item(context.item_row(), m_state, m_learner.results, *m_kind_screens);
 }
 
 void AppContext::load_language_resources(CourseProblems& problems) {

@@ -3,6 +3,7 @@
 // engine receives, and every screen, created once at start-up and shown and hidden
 // until the process ends.
 
+#include "app/kind_screens.h"
 #include "app/learner_session.h"
 #include "app/task_runner.h"
 #include "controls/MyImageList.h"
@@ -32,12 +33,10 @@ class Tkas_powt_Form;
 class TForm9;
 class TForm10;
 class TOpcjeForm;
-class TC_MC_Form;
 class THelpForm;
 class TInformacjaForm;
 class THtml_SmallForm;
 class TMultimediaForm;
-class TC_TF_Form;
 
 class AppContext {
 public:
@@ -57,13 +56,12 @@ public:
 
     CourseState& state() { return m_state; }
     LearnerState& learner() { return m_learner; }
-    // The exercise context of the row opened last in the chooser.
-    const std::optional<OpenContext>& exercise_context() const { return m_exercise_context; }
 
 private:
     void create_screens();
     void open_chooser(int mode);
     void open_row(const OpenContext& context);
+    TaskRunner::Links task_links();
     void open_media(const LessonContext& lesson);
     void show_glossary(const TaskEntry& task);
     // Makes the learner at position current with their files; false (after telling
@@ -85,29 +83,16 @@ private:
     std::unique_ptr<THtml_SmallForm> m_reading_window;
     std::unique_ptr<TMultimediaForm> m_media_window;
     std::unique_ptr<TInformacjaForm> m_information;
-    std::unique_ptr<HelpLinks> m_help; // F1 and the help buttons of every screen
-    // The screens the chooser's rows open.
-    class ProgramItemScreens final : public ItemScreens {
-    public:
-        explicit ProgramItemScreens(TaskRunner& tasks) : m_tasks(tasks) {}
-        void open_comprehension(const ComprehensionLesson& lesson, int ordinal) override {
-            m_tasks.open_lesson(lesson, ordinal);
-        }
-
-    private:
-        TaskRunner& m_tasks;
-    };
+    std::unique_ptr<HelpLinks> m_help;          // F1 and the help buttons of every screen
+    InstructionWordTable m_instructions;        // what the open task screen's instruction painted
+    std::unique_ptr<ScreenServices> m_services; // what every exercise screen is made with
     std::unique_ptr<TaskRunner> m_tasks;
-    std::unique_ptr<ProgramItemScreens> m_item_screens;
-    std::optional<OpenContext> m_exercise_context;
+    std::unique_ptr<KindScreens> m_kind_screens; // the screens the chooser's rows open
     std::unique_ptr<Tkas_powt_Form> m_confirm_delete_repetitions;
     std::unique_ptr<TWyborForm> m_chooser;
     std::unique_ptr<TForm10> m_new_learner;
     std::unique_ptr<TForm9> m_learner_chooser;
     std::unique_ptr<TOpcjeForm> m_options;
-    InstructionWordTable m_instructions; // what the open task screen's instruction painted
-    std::unique_ptr<TC_MC_Form> m_multiple_choice;
-    std::unique_ptr<TC_TF_Form> m_true_false;
     std::unique_ptr<TForm24> m_exit_window;
     std::unique_ptr<TMainForm> m_main_form;
     std::unique_ptr<TPodkladForm> m_backdrop;

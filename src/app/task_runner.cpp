@@ -14,8 +14,8 @@ constexpr int kFirstTaskNotice = 63;
 TaskRunner::TaskRunner(CourseState& course, LearnerState& learner, const Clock& clock, Links links)
     : m_course(course), m_learner(learner), m_clock(clock), m_links(std::move(links)) {}
 
-void TaskRunner::add_screen(const std::string& kind, TaskScreen& screen) {
-    m_screens[kind] = &screen;
+void TaskRunner::add_screen(TaskScreen& screen) {
+    m_screens[screen.kind().code] = &screen;
     TaskScreen::Links links;
     links.tab_clicked = [this](int tab) { go_to_tab(tab); };
     links.leave = [this] { close_task(); };
@@ -32,7 +32,13 @@ void TaskRunner::add_screen(const std::string& kind, TaskScreen& screen) {
     links.dictionary = [this] {
         if (m_links.dictionary) m_links.dictionary();
     };
-    screen.setLinks(std::move(links));
+    links.look_up = [this](const UniString& word, int mode) {
+        if (m_links.look_up) m_links.look_up(word, mode);
+    };
+    links.print = [this](const QString& document) {
+        if (m_links.print) m_links.print(document);
+    };
+    screen.set_links(std::move(links));
 }
 
 void TaskRunner::open_lesson(const ComprehensionLesson& lesson, int ordinal) {
@@ -43,7 +49,8 @@ void TaskRunner::open_lesson(const ComprehensionLesson& lesson, int ordinal) {
 }
 
 TaskScreen* TaskRunner::screen_for(const TaskEntry& task) const {
-    const auto found = m_screens.find(task.kind);
+    const ExerciseKind* kind = exercise_kind_for_task(task.kind);
+    const auto found = kind ? m_screens.find(kind->code) : m_screens.end();
     return found == m_screens.end() ? nullptr : found->second;
 }
 
@@ -59,7 +66,10 @@ void TaskRunner::go_to_tab(int tab) {
     close_task();
     const TaskEntry* task = m_lesson.task(tab);
     TaskScreen* screen = task ? screen_for(*task) : nullptr;
-    if (!screen) return; // a kind whose screen the program does not have
+    if (!screen) {
+        if (m_links.show_message) m_links.show_message(kScreenNotAvailableMessage);
+        return;
+    }
     screen->open_task(m_lesson, *task);
     m_open = screen;
     m_open_tab = tab;

@@ -7,8 +7,10 @@
 #include "core/clock.h"
 #include "core/course_state.h"
 #include "exercises/tasks/exercise_frame.h"
+#include "exercises/tasks/text_painter.h"
 #include "navigation/open_item.h"
 
+#include <QString>
 #include <functional>
 #include <map>
 #include <string>
@@ -16,6 +18,10 @@
 namespace vimo {
 
 class TaskScreen;
+
+// What the learner is told when a task's kind has no screen in the program yet.
+inline constexpr const char* kScreenNotAvailableMessage =
+    "Ten rodzaj ćwiczenia nie jest jeszcze dostępny w programie.";
 
 class TaskRunner {
 public:
@@ -28,16 +34,17 @@ public:
         std::function<void(const LessonContext& lesson)> open_media;
         std::function<void()> hide_media;
         std::function<void(const TaskEntry& task)> glossary; // the task's glossary note
-        std::function<void()> dictionary;
+        std::function<void()> dictionary;                    // the dictionary button
+        DictionaryOpen look_up;                              // a right-clicked word
+        std::function<void(const QString& document)> print;  // a screen's printout
         // The task's screen closed: the screen underneath shows the new marks.
         std::function<void()> task_closed;
     };
 
     TaskRunner(CourseState& course, LearnerState& learner, const Clock& clock, Links links);
 
-    // The screen that shows tasks of kind ("MC"); its frame's tab and leave buttons
-    // come back here.
-    void add_screen(const std::string& kind, TaskScreen& screen);
+    // The screen that shows the tasks of its kind; its frame's buttons come back here.
+    void add_screen(TaskScreen& screen);
 
     // The chooser opened a text on the task of ordinal (1-based).
     void open_lesson(const ComprehensionLesson& lesson, int ordinal);
@@ -57,7 +64,7 @@ private:
     LearnerState& m_learner;
     const Clock& m_clock;
     Links m_links;
-    std::map<std::string, TaskScreen*> m_screens;
+    std::map<char, TaskScreen*> m_screens; // by kind code
     LessonContext m_lesson;
     TaskScreen* m_open = nullptr;
     int m_open_tab = 0; // the tab whose task m_open shows

@@ -14,12 +14,6 @@ const UniString& close_tag() {
     return tag;
 }
 
-char16_t unit_at(std::string_view s, std::size_t byte) {
-    const auto low = static_cast<unsigned char>(s[byte]);
-    const auto high = static_cast<unsigned char>(s[byte + 1]);
-    return static_cast<char16_t>(low | (high << 8));
-}
-
 // Byte offset of the first match of tag that starts on a unit boundary, or npos: a
 // match across two units' bytes is no markup.
 std::size_t find_tag(const UniString& word, const UniString& tag) {
@@ -41,16 +35,16 @@ void remove_all(UniString& word, const UniString& tag) {
 
 std::vector<UniString> split_at_spaces(std::string_view text) {
     std::vector<UniString> words;
-    std::size_t start = 0;
-    std::size_t i = 0;
-    for (; i + 1 < text.size(); i += 2) {
-        const char16_t unit = unit_at(text, i);
+    int first = 1; // the unit the current word starts at
+    int k = 1;
+    for (; k <= uni_unit_count(text); ++k) {
+        const char16_t unit = uni_unit_at(text, k);
         if (unit == 0) break;
         if (unit != 0x20) continue;
-        words.emplace_back(text.substr(start, i - start));
-        start = i + 2;
+        words.push_back(uni_copy(text, first, k - first));
+        first = k + 1;
     }
-    words.emplace_back(text.substr(start, i - start));
+    words.push_back(uni_copy(text, first, k - first));
     return words;
 }
 

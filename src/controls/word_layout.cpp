@@ -1,27 +1,15 @@
 #include "controls/word_layout.h"
 
+#include "core/word_flow.h"
+
 namespace vimo {
 
 namespace {
 
 constexpr char16_t kSpace = 0x20;
 
-char16_t unit_at(std::string_view s, std::size_t byte) {
-    const auto low = static_cast<unsigned char>(s[byte]);
-    const auto high = static_cast<unsigned char>(s[byte + 1]);
-    return static_cast<char16_t>(low | (high << 8));
-}
-
-bool has_visible_unit(std::string_view s) {
-    for (std::size_t i = 0; i + 1 < s.size(); i += 2) {
-        if (unit_at(s, i) != 0) return true;
-    }
-    return false;
-}
-
 void keep_word(std::vector<UniString>& words, std::string_view piece) {
-    UniString trimmed = uni_trim(piece);
-    if (has_visible_unit(trimmed)) words.push_back(std::move(trimmed));
+    if (!uni_is_blank(piece)) words.push_back(uni_trim(piece));
 }
 
 int line_start(const WordHitMetrics& metrics, int line_width) {
@@ -49,34 +37,32 @@ int line_index(int line_count, int line_height, int y) {
 
 std::vector<UniString> split_words(std::string_view caption) {
     std::vector<UniString> words;
-    std::size_t start = 0;
-    std::size_t i = 0;
-    for (; i + 1 < caption.size(); i += 2) {
-        const char16_t unit = unit_at(caption, i);
+    int first = 1; // the unit the current word starts at
+    int k = 1;
+    for (; k <= uni_unit_count(caption); ++k) {
+        const char16_t unit = uni_unit_at(caption, k);
         if (unit == 0) break;
         if (unit != kSpace) continue;
-        keep_word(words, caption.substr(start, i - start));
-        start = i + 2;
+        keep_word(words, uni_copy(caption, first, k - first));
+        first = k + 1;
     }
-    keep_word(words, caption.substr(start, i - start));
+    keep_word(words, uni_copy(caption, first, k - first));
     return words;
 }
 
 std::vector<WordLine> break_lines(const std::vector<UniString>& words, int label_width,
                                   int space_width, const WordWidth& width) {
     std::vector<WordLine> lines;
+    // Only the line numbers count here: the label paints its lines itself.
+    WordFlow flow(0, 0, label_width, 0, space_width);
     for (int index = 0; index < static_cast<int>(words.size()); ++index) {
         const int word_width = width(words[static_cast<std::size_t>(index)]);
-        if (!lines.empty() && !lines.back().words.empty()) {
-            WordLine& line = lines.back();
-            const int joined = line.width + space_width + word_width;
-            if (joined <= label_width) {
-                line.words.push_back(index);
-                line.width = joined;
-                continue;
-            }
-        }
-        lines.push_back(WordLine{{index}, word_width});
+        const WordFlow::Place at = flow.place(word_width);
+        while (static_cast<int>(lines.size()) <= at.line)
+            lines.emplace_back();
+        WordLine& line = lines.back();
+        line.words.push_back(index);
+        line.width = at.x + word_width;
     }
     return lines;
 }

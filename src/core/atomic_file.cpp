@@ -59,7 +59,8 @@ void write_all(int fd, std::string_view bytes, const std::string& target) {
 FileWriteError::FileWriteError(const std::string& path, const std::string& reason)
     : std::runtime_error(path + ": " + reason), m_path(path) {}
 
-void write_file_atomically(const std::string& path, std::string_view bytes) {
+void write_file_atomically(const std::string& path, std::string_view bytes,
+                           const BeforeRename& before_rename) {
     TemporaryFile temporary(path);
     write_all(temporary.fd(), bytes, path);
     if (::fsync(temporary.fd()) != 0) {
@@ -68,7 +69,7 @@ void write_file_atomically(const std::string& path, std::string_view bytes) {
     // mkstemp makes the file readable by its owner only; course files are ordinary files.
     ::fchmod(temporary.fd(), 0644);
     temporary.close();
-    if (atomic_write_hook) atomic_write_hook(temporary.path());
+    if (before_rename) before_rename(temporary.path());
     if (::rename(temporary.path().c_str(), path.c_str()) != 0) {
         throw FileWriteError(path, "cannot replace the file: " + reason_from_errno());
     }

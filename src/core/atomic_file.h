@@ -20,13 +20,15 @@ private:
     std::string m_path;
 };
 
-// Replaces the file at path (a local path, already resolved) with bytes. On failure
-// throws FileWriteError; the previous file is then unchanged and no temporary file
-// is left behind.
-void write_file_atomically(const std::string& path, std::string_view bytes);
-
 // Called with the temporary file's path after it is written and flushed, before the
-// rename; a test sets it to throw, to show that an interrupted write keeps the old file.
-inline std::function<void(const std::string& temporary_path)> atomic_write_hook;
+// rename. Tests pass one that throws, to show that an interrupted write keeps the old
+// file; the program passes none.
+using BeforeRename = std::function<void(const std::string& temporary_path)>;
+
+// Replaces the file at path (a local path, already resolved) with bytes. On failure
+// (or when before_rename throws) the previous file is unchanged and no temporary file
+// is left behind; failures throw FileWriteError.
+void write_file_atomically(const std::string& path, std::string_view bytes,
+                           const BeforeRename& before_rename = {});
 
 } // namespace vimo

@@ -51,7 +51,8 @@ void load_lesson_groups(const Config& config, CourseTables& tables, CourseProble
 // open tasks; then the count of word lists is checked.
 void load_course_tables(const Config& config, CourseTables& tables, CourseProblems& problems);
 
-// ss_r.t (optional): at most 70 key=value pairs, further lines ignored.
+// ss_r.t (optional): at most 70 key=value pairs, further lines ignored; a warning names
+// the first pair left out.
 void load_phrases(const Config& config, CourseTables& tables, CourseProblems& problems);
 // "rozumienia_" + L + ".txt" (required): number=level=group=title= lines.
 void load_comprehension_texts(const Config& config, CourseTables& tables, CourseProblems& problems);

@@ -1,6 +1,7 @@
 #include "core/course_state.h"
 
 #include "core/course_loaders.h"
+#include "core/loader_support.h"
 #include "core/paths.h"
 #include "core/text_file.h"
 
@@ -8,29 +9,35 @@ namespace vimo {
 
 namespace {
 
+// A table past its capacity is only a warning: the program goes on with the entries
+// the table holds.
 template <typename Table>
-void load_required(Table& table, const Config& config, const std::string& name,
-                   CourseProblems& problems) {
-    const std::string path = config.language_path(name);
-    const std::string file = course_relative_name(config.course_root, path);
-    if (!path_exists(path)) {
-        table = Table{};
-        problems.error(file, 0, "Brak pliku: " + resolve_path(path) + ".");
+void load_required(Table& table, const loading::SourceFile& file, const std::string& entries) {
+    table = Table{};
+    if (!path_exists(file.path())) {
+        file.error(0, "Brak pliku: " + file.path() + ".");
         return;
     }
     try {
-        table.load(path);
+        if (const std::optional<int> line = table.load(file.path()))
+            file.over_capacity(*line, Table::capacity, entries, Severity::warning);
     } catch (const CourseFileError& error) {
-        table = Table{};
-        problems.error(file, error.line(), error.problem());
+        file.error(error.line(), error.problem());
     }
+}
+
+loading::SourceFile language_file(const Config& config, const std::string& name,
+                                  CourseProblems& problems) {
+    return loading::SourceFile(config, config.language_folder + name, problems);
 }
 
 } // namespace
 
 void load_language_tables(CourseState& state, CourseProblems& problems) {
-    load_required(state.texts, state.config, "infa_ru.txt", problems);
-    load_required(state.names, state.config, "nazwy_ru.txt", problems);
+    load_required(state.texts, language_file(state.config, "infa_ru.txt", problems),
+                  "interface texts");
+    load_required(state.names, language_file(state.config, "nazwy_ru.txt", problems),
+                  "display-name pairs");
     load_lesson_groups(state.config, state.tables, problems);
 }
 

@@ -166,4 +166,8 @@ struct CourseTables {
     const LessonGroup* group(int index) const;
 };
 
+// The text of the first glossary entry whose number, read as the glossary loader
+// reads it, equals number; an empty text when none does.
+UniString glossary_note(const std::vector<GlossaryEntry>& glossary, int number);
+
 } // namespace vimo

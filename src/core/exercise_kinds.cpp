@@ -9,53 +9,163 @@ namespace {
 
 using enum KindSource;
 using enum KindScreen;
+using enum RepetitionPosition;
 
-constexpr ExerciseKind task(char code, std::string_view task_kind, int row_text,
-                            KindScreen screen) {
-    return {code, "tek_", task_list, task_kind, 0, row_text, screen};
+constexpr std::string_view kTaskHelp = "Htm_r\\h_comp.html#filmy";
+
+struct TaskFacts {
+    std::optional<int> help_text;
+    std::string_view help_page = kTaskHelp;
+    int again_hint = 27;
+    bool has_icon = true;
+    std::string_view picture;
+};
+
+constexpr ExerciseKind task(char code, std::string_view task_kind, int row_text, KindScreen screen,
+                            TaskFacts facts) {
+    ExerciseKind k;
+    k.code = code;
+    k.prefix = "tek_";
+    k.source = task_list;
+    k.source_key = task_kind;
+    k.row_text = row_text;
+    k.screen = screen;
+    k.help_text = facts.help_text;
+    k.help_page = facts.help_page;
+    k.again_hint = facts.again_hint;
+    k.repetition = task_tab;
+    k.has_icon = facts.has_icon;
+    k.printout_picture = facts.picture;
+    return k;
 }
 
-constexpr ExerciseKind sentences(char code, int mode, int row_text, int excluded_variant = 0) {
-    return {code, "zda_",          sentence_sections, {}, mode, row_text, sentence_building,
-            true, excluded_variant};
+constexpr ExerciseKind sentences(char code, int mode, int row_text, std::string_view picture,
+                                 int excluded_variant = 0) {
+    ExerciseKind k;
+    k.code = code;
+    k.prefix = "zda_";
+    k.source = sentence_sections;
+    k.mode = mode;
+    k.row_text = row_text;
+    k.screen = sentence_building;
+    k.excluded_variant = excluded_variant;
+    k.repetition = RepetitionPosition::mode;
+    k.printout_picture = picture;
+    return k;
 }
 
-constexpr ExerciseKind vocabulary(char code, int mode) {
-    return {code, "slo_", word_lists, {}, mode, 149 + mode, vocabulary_drill};
+// The first drill type reports to the results only.
+constexpr ExerciseKind vocabulary(char code, int mode, std::string_view picture) {
+    ExerciseKind k;
+    k.code = code;
+    k.prefix = "slo_";
+    k.source = word_lists;
+    k.mode = mode;
+    k.row_text = 149 + mode;
+    k.screen = vocabulary_drill;
+    k.title_prefix = "S";
+    k.repetition = mode >= 2 ? RepetitionPosition::mode : not_reported;
+    k.printout_picture = picture;
+    return k;
 }
 
+// Listening, speaking and translation report to the results only; the third has no
+// picture in the chooser.
 constexpr ExerciseKind dialogue_mode(int mode) {
-    return {static_cast<char>(69 + mode), "dia_", dialogues, {}, mode, 39 + mode, dialogue};
+    ExerciseKind k;
+    k.code = static_cast<char>(69 + mode);
+    k.prefix = "dia_";
+    k.source = dialogues;
+    k.mode = mode;
+    k.row_text = 39 + mode;
+    k.screen = dialogue;
+    k.repetition = mode >= 4 ? mode_minus_one : not_reported;
+    k.has_icon = mode != 3;
+    return k;
+}
+
+struct CatalogueFacts {
+    std::optional<int> row_text;
+    KindScreen screen = none;
+    bool has_score = true;
+    std::string_view title_prefix;
+    RepetitionPosition repetition = not_reported;
+    std::string_view picture;
+};
+
+constexpr ExerciseKind catalogue_kind(char code, std::string_view prefix, std::string_view type,
+                                      CatalogueFacts facts) {
+    ExerciseKind k;
+    k.code = code;
+    k.prefix = prefix;
+    k.source = catalogue;
+    k.source_key = type;
+    k.row_text = facts.row_text;
+    k.screen = facts.screen;
+    k.has_score = facts.has_score;
+    k.title_prefix = facts.title_prefix;
+    k.repetition = facts.repetition;
+    k.printout_picture = facts.picture;
+    return k;
+}
+
+constexpr ExerciseKind letters_kind() {
+    ExerciseKind k;
+    k.code = 57;
+    k.prefix = "lst_";
+    k.source = letters_index;
+    k.screen = letters;
+    k.has_score = false;
+    k.title_prefix = "L";
+    k.printout_picture = "5_letters.jpg";
+    return k;
+}
+
+// Listed, opens nothing.
+constexpr ExerciseKind open_task_kind() {
+    ExerciseKind k;
+    k.code = 90;
+    k.prefix = "otw_";
+    k.source = open_tasks;
+    k.has_icon = false;
+    return k;
 }
 
 constexpr std::array<ExerciseKind, 27> kKinds{{
-    task(40, "MC", 29, multiple_choice),
-    task(41, "TF", 30, true_false),
-    task(42, "DD", 31, drag_drop),
-    task(43, "HH", 32, matching),
-    task(44, "WP", 33, typing),
-    task(45, "DF", 34, definitions),
-    task(46, "DV", 35, drag_drop_variant),
-    task(47, "ZDD", 149, text_sentence_drag_drop),
-    sentences(50, 1, 36),
-    sentences(51, 2, 37),
-    sentences(52, 3, 38, 2), // the German course has no third sentence mode
-    {54, "rpg_", catalogue, "11", 0, 39, listening_comprehension},
-    {56, "zdn_", catalogue, "53", 0, std::nullopt, sentence_recording, false},
-    {57, "lst_", letters_index, {}, 0, std::nullopt, letters, false},
-    {58, "cie_", catalogue, "48", 0, std::nullopt, curiosity_text, false},
-    {59, "zdd_", catalogue, "60", 0, std::nullopt, sentence_drag_drop},
-    vocabulary(60, 1),
-    vocabulary(61, 2),
-    vocabulary(62, 3),
-    vocabulary(63, 4),
-    vocabulary(64, 5),
+    task(40, "MC", 29, multiple_choice, {136, kTaskHelp, 25, true, "11_mchoice.jpg"}),
+    task(41, "TF", 30, true_false, {137, kTaskHelp, 26, true, "8_truefalse.jpg"}),
+    task(42, "DD", 31, drag_drop, {133, "Htm_r\\h_comp.html#dd", 21, true, {}}),
+    // Matching has no help button and no picture of its own.
+    task(43, "HH", 32, matching, {std::nullopt, "Htm_r\\h_comp.html#h", 24, false, {}}),
+    task(44, "WP", 33, typing, {138, kTaskHelp, 27, true, "9_wpisywanie.jpg"}),
+    task(45, "DF", 34, definitions, {135, kTaskHelp, 23, true, "10_pary.jpg"}),
+    task(46, "DV", 35, drag_drop_variant, {134, "Htm_r\\h_comp.html#ddv", 22, true, {}}),
+    task(47, "ZDD", 149, text_sentence_drag_drop,
+         {std::nullopt, kTaskHelp, 27, true, "12_ddrop.jpg"}),
+    sentences(50, 1, 36, "12_ddrop.jpg"),
+    sentences(51, 2, 37, "15_wpisywanie.jpg"),
+    sentences(52, 3, 38, "9_wpisywanie.jpg", 2), // the German course has no third mode
+    catalogue_kind(54, "rpg_", "11",
+                   {39, listening_comprehension, true, "P", zero, "18_prezentacja.jpg"}),
+    catalogue_kind(
+        56, "zdn_", "53",
+        {std::nullopt, sentence_recording, false, "ZDN_", not_reported, "13_NAGRYWANIE.jpg"}),
+    letters_kind(),
+    catalogue_kind(58, "cie_", "48",
+                   {std::nullopt, curiosity_text, false, "C_", not_reported, "6_ciekawostka.jpg"}),
+    catalogue_kind(59, "zdd_", "60",
+                   {std::nullopt, sentence_drag_drop, true, "ZDD_", zero, "12_ddrop.jpg"}),
+    vocabulary(60, 1, "13_NAGRYWANIE.jpg"),
+    vocabulary(61, 2, "14_rozumienie.jpg"),
+    vocabulary(62, 3, "11_mchoice.jpg"),
+    vocabulary(63, 4, "16_dyktando.jpg"),
+    vocabulary(64, 5, "15_wpisywanie.jpg"),
     dialogue_mode(1),
     dialogue_mode(2),
     dialogue_mode(3),
     dialogue_mode(4),
     dialogue_mode(5),
-    {90, "otw_", open_tasks, {}, 0, std::nullopt, none}, // listed, opens nothing
+    open_task_kind(),
 }};
 
 static_assert(std::is_sorted(kKinds.begin(), kKinds.end(),
@@ -90,6 +200,11 @@ const ExerciseKind* exercise_kind_for_catalogue_type(std::string_view type_code)
     });
 }
 
+const ExerciseKind* exercise_kind_for_mode(KindSource source, int mode) {
+    return find_kind(
+        [source, mode](const ExerciseKind& k) { return k.source == source && k.mode == mode; });
+}
+
 std::optional<char> kind_code_for_task(std::string_view task_kind) {
     const ExerciseKind* kind = exercise_kind_for_task(task_kind);
     if (kind == nullptr) return std::nullopt;
@@ -99,6 +214,22 @@ std::optional<char> kind_code_for_task(std::string_view task_kind) {
 bool kind_has_score(char code) {
     const ExerciseKind* kind = exercise_kind(code);
     return kind == nullptr || kind->has_score;
+}
+
+std::optional<int> repetition_position(const ExerciseKind& kind, int tab) {
+    switch (kind.repetition) {
+    case RepetitionPosition::task_tab:
+        return tab;
+    case RepetitionPosition::mode:
+        return kind.mode;
+    case RepetitionPosition::mode_minus_one:
+        return kind.mode - 1;
+    case RepetitionPosition::zero:
+        return 0;
+    case RepetitionPosition::not_reported:
+        break;
+    }
+    return std::nullopt;
 }
 
 } // namespace vimo

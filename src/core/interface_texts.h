@@ -19,10 +19,12 @@ public:
 
     // Replaces the table with the lines of the file at path (resolved). A missing
     // file leaves the table empty; a malformed one throws CourseFileError.
-    void load(const std::string& path);
-    // Fills the table from lines as uni_read_line returns them (beyond the capacity
-    // lines are ignored).
-    void set_lines(const std::vector<UniString>& lines);
+    // Returns what set_lines returns.
+    std::optional<int> load(const std::string& path);
+    // Fills the table from lines as uni_read_line returns them, up to the capacity.
+    // Returns the line (from 1) of the first text left out when a line past the
+    // capacity holds anything; trailing blank lines are an editor's leftover.
+    std::optional<int> set_lines(const std::vector<UniString>& lines);
 
     // Sets dest to text n when 1 <= n <= count(); otherwise dest stays as it was.
     void interface_text(int n, UniString& dest) const;
@@ -38,8 +40,11 @@ class DisplayNames {
 public:
     static constexpr int capacity = 10000;
 
-    void load(const std::string& path);
-    void set_lines(const std::vector<UniString>& lines);
+    // As InterfaceTexts::load. Returns what set_lines returns.
+    std::optional<int> load(const std::string& path);
+    // Takes the pairs of lines (those with a "=") up to the capacity. Returns the line
+    // (from 1) of the first pair left out.
+    std::optional<int> set_lines(const std::vector<UniString>& lines);
 
     // The value of the first pair whose key equals key exactly. The value starts with
     // the zero high byte of the "=" and is realigned by uni_trim when painted.

@@ -84,7 +84,8 @@ void LearnerList::load(const std::string& path) {
     m_learners = std::move(learners);
 }
 
-AddLearnerResult LearnerList::add_learner(std::string_view name) {
+AddLearnerResult LearnerList::add_learner(std::string_view name,
+                                          const BeforeRename& before_rename) {
     if (m_path.empty()) throw std::logic_error("add_learner: no learner list was loaded");
     const std::string new_name(trim_8bit(name));
     const AddLearnerOutcome refusal = check_new_name(new_name);
@@ -92,7 +93,7 @@ AddLearnerResult LearnerList::add_learner(std::string_view name) {
 
     std::vector<Learner> updated = m_learners;
     updated.push_back({*next_number(), new_name});
-    write_file_atomically(resolve_path(m_path), learner_list_text(updated));
+    write_file_atomically(resolve_path(m_path), learner_list_text(updated), before_rename);
     m_learners = std::move(updated);
     return {AddLearnerOutcome::added, static_cast<int>(m_learners.size()) - 1};
 }

@@ -3,6 +3,7 @@
 // (Windows-1250, one "number=name" a line), adding a learner, and the pieces of
 // making a learner current (their folder, their settings and interface language).
 
+#include "core/atomic_file.h"
 #include "core/config.h"
 #include "core/settings.h"
 
@@ -55,7 +56,7 @@ public:
     // name. Refused names leave list and file unchanged. Throws FileWriteError when
     // the file cannot be written (the list is then unchanged) and std::logic_error
     // when no list was loaded.
-    AddLearnerResult add_learner(std::string_view name);
+    AddLearnerResult add_learner(std::string_view name, const BeforeRename& before_rename = {});
 
     const std::vector<Learner>& learners() const { return m_learners; }
 

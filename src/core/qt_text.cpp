@@ -5,13 +5,12 @@
 namespace vimo {
 
 QString uni_to_qstring(std::string_view uni) {
+    const int units = uni_unit_count(uni);
     QString text;
-    text.reserve(static_cast<qsizetype>(uni.size() / 2));
-    for (std::size_t i = 0; i + 1 < uni.size(); i += 2) {
-        const auto low = static_cast<unsigned char>(uni[i]);
-        const auto high = static_cast<unsigned char>(uni[i + 1]);
-        const auto unit = static_cast<char16_t>(low | (high << 8));
-        if (unit == 0) break;
+    text.reserve(units);
+    for (int k = 1; k <= units; ++k) {
+        const char16_t unit = uni_unit_at(uni, k);
+        if (unit == 0) break; // the text ends at its first U+0000
         text.append(QChar(unit));
     }
     return text;

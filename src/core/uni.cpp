@@ -24,11 +24,6 @@ bool is_digit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// The unit whose low byte is at i; the caller makes sure i + 1 is inside s.
-char16_t unit_at(std::string_view s, std::size_t i) {
-    return static_cast<char16_t>(byte_at(s, i) | (byte_at(s, i + 1) << 8));
-}
-
 // Byte offset (0-based) of unit k; positions below 1 mean the first unit.
 std::size_t unit_offset(int k) {
     if (k < 1) return 0;
@@ -40,6 +35,21 @@ std::string_view unit_range(std::string_view s, int k, int n) {
     const std::size_t start = unit_offset(k);
     if (n <= 0 || start >= s.size()) return {};
     return s.substr(start, 2 * static_cast<std::size_t>(n));
+}
+
+// Byte offset of the first character of s, or its size when it holds none. Leading
+// zero bytes are stray (the high byte of a separator the text was cut after) or belong
+// to a blank unit; a byte <= 32 is a blank only when its high byte is zero, so a
+// leading character such as U+0106 (bytes 06 01) stays.
+std::size_t first_character_byte(std::string_view s) {
+    std::size_t first = 0;
+    while (first < s.size()) {
+        const unsigned char b = byte_at(s, first);
+        const bool next_is_zero = first + 1 == s.size() || byte_at(s, first + 1) == 0;
+        if (b != 0 && !(b <= kBlank && next_is_zero)) break;
+        ++first;
+    }
+    return first;
 }
 
 std::string without_zero_bytes(std::string_view s) {
@@ -117,16 +127,7 @@ UniString uni_copy(std::string_view s, int k, int n) {
 }
 
 UniString uni_trim(std::string_view s) {
-    // Leading zero bytes are stray (the high byte of a separator the text was cut
-    // after) or belong to a blank unit; a byte <= 32 is a blank only when its high
-    // byte is zero, so a leading character such as U+0106 (bytes 06 01) stays.
-    std::size_t first = 0;
-    while (first < s.size()) {
-        const unsigned char b = byte_at(s, first);
-        const bool next_is_zero = first + 1 == s.size() || byte_at(s, first + 1) == 0;
-        if (b != 0 && !(b <= kBlank && next_is_zero)) break;
-        ++first;
-    }
+    const std::size_t first = first_character_byte(s);
     if (first == s.size()) return UniString(1, '\0');
 
     // From the first character on the units are aligned: drop whole blank units from
@@ -140,18 +141,25 @@ UniString uni_trim(std::string_view s) {
     return result;
 }
 
+bool uni_is_blank(std::string_view s) {
+    // uni_trim keeps the unit its first character starts, so it leaves nothing exactly
+    // when there is no first character.
+    return first_character_byte(s) == s.size();
+}
+
 UniString uni_field(int n, std::string_view s, char16_t c) {
     int separators = 0;
-    std::size_t start = 0; // where the current field begins
-    std::size_t i = 0;
-    for (; i + 1 < s.size(); i += 2) {
-        if (unit_at(s, i) != c) continue;
-        if (++separators == n) return UniString(s.substr(start, i - start));
-        start = i + 2;
+    std::size_t start = 0; // byte where the current field begins
+    const int units = uni_unit_count(s);
+    for (int k = 1; k <= units; ++k) {
+        if (uni_unit_at(s, k) != c) continue;
+        const std::size_t separator = unit_offset(k);
+        if (++separators == n) return UniString(s.substr(start, separator - start));
+        start = separator + 2;
     }
     // Text after the last separator (with a dangling odd byte) is a field of its own,
     // as if a separator followed.
-    const bool ends_with_separator = i == s.size() && i >= 2 && unit_at(s, i - 2) == c;
+    const bool ends_with_separator = s.size() % 2 == 0 && units > 0 && uni_unit_at(s, units) == c;
     if (!ends_with_separator && ++separators == n) return UniString(s.substr(start));
     return {};
 }
@@ -171,12 +179,24 @@ int uni_digits_to_int(std::string_view s) {
 
 UniString uni_blank_punctuation(std::string_view s, int course_variant) {
     UniString result = uni_trim(s);
-    for (std::size_t i = 0; i + 1 < result.size(); i += 2) {
-        if (!is_punctuation(unit_at(result, i), course_variant)) continue;
-        result[i] = ' ';
-        result[i + 1] = '\0';
+    const int units = uni_unit_count(result);
+    for (int k = 1; k <= units; ++k) {
+        if (!is_punctuation(uni_unit_at(result, k), course_variant)) continue;
+        const std::size_t at = unit_offset(k);
+        result[at] = ' ';
+        result[at + 1] = '\0';
     }
     return result;
+}
+
+int uni_unit_count(std::string_view s) {
+    return static_cast<int>(s.size() / 2);
+}
+
+char16_t uni_unit_at(std::string_view s, int k) {
+    if (k < 1 || k > uni_unit_count(s)) return 0;
+    const std::size_t at = unit_offset(k);
+    return static_cast<char16_t>(byte_at(s, at) | (byte_at(s, at + 1) << 8));
 }
 
 std::string_view trim_8bit(std::string_view s) {

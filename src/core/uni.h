@@ -44,6 +44,12 @@ UniString uni_copy(std::string_view s, int k, int n);
 // back. Characters such as Ć (06 01) or ę (19 01) at either edge are kept. A text of
 // blanks only gives one zero byte.
 UniString uni_trim(std::string_view s);
+// Whether s holds no character, exactly when uni_trim(s) leaves nothing: units up to
+// U+0020 (U+0000 and the line end of a read line among them) are blanks, stray zero
+// bytes at the start are skipped as uni_trim skips them, and a trailing odd byte is
+// the low byte of a unit whose zero high byte was cut off, so it is a blank when it
+// is at most 32 and a character otherwise.
+bool uni_is_blank(std::string_view s);
 // Field n (1-based) of s split at the unit c; beyond the last field, empty.
 UniString uni_field(int n, std::string_view s, char16_t c);
 // The number written by the ASCII digit bytes of s, in order ("12#ab3" gives 123).
@@ -52,6 +58,14 @@ int uni_digits_to_int(std::string_view s);
 // uni_trim(s), then . , ; : ! ? U+00BF U+00A1 (and the apostrophe in course
 // variant 2) replaced by spaces, for comparing typed sentences.
 UniString uni_blank_punctuation(std::string_view s, int course_variant);
+
+// Unit access. Only whole units count: a dangling odd byte at the end is no unit
+// here (uni_copy and uni_trim still see it).
+// The number of whole units of s.
+int uni_unit_count(std::string_view s);
+// The value of unit k of s (low byte + 256 x high byte); U+0000 for any k outside
+// 1 .. uni_unit_count(s), as if s went on with zero units.
+char16_t uni_unit_at(std::string_view s, int k);
 
 // 8-bit helpers.
 // t without its leading and trailing spaces and control characters (bytes <= 32).

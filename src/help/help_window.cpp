@@ -3,9 +3,9 @@
 #include "controls/TransparentButton.h"
 #include "controls/button_pictures.h"
 #include "controls/message_window.h"
+#include "controls/window_placement.h"
 #include "core/paths.h"
 #include "core/qt_text.h"
-#include "controls/window_placement.h"
 #include "html/html_viewer.h"
 
 #include <QApplication>

@@ -66,6 +66,18 @@ MediaLayout sound_layout(bool marks_present) {
 
 } // namespace
 
+int media_kind(TextMedia media) {
+    switch (media) {
+    case TextMedia::film:
+        return kMediaFilm;
+    case TextMedia::page:
+        return kMediaPage;
+    case TextMedia::recording:
+        break;
+    }
+    return kMediaSound;
+}
+
 std::string media_file(int kind, const Config& config, const std::string& name) {
     switch (kind) {
     case kMediaFilm:

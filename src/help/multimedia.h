@@ -4,6 +4,7 @@
 // the window, and the arithmetic of the position bar. No widgets.
 
 #include "core/config.h"
+#include "core/course_tables.h"
 
 #include <QPoint>
 #include <QRect>
@@ -24,6 +25,8 @@ inline constexpr int kMediaPage = 3;
 // a page "Teksty_htm_r\" + name + ".htm" under the course root, a recording
 // "Teksty_wav\" + name + ".wav" under the media root. Empty for another kind.
 std::string media_file(int kind, const Config& config, const std::string& name);
+// The kind media_open takes for a text's media.
+int media_kind(TextMedia media);
 
 // --- Jump marks ---
 

@@ -5,9 +5,9 @@
 #include "controls/drag_strip.h"
 #include "controls/message_window.h"
 #include "controls/window_caption.h"
+#include "controls/window_placement.h"
 #include "core/paths.h"
 #include "core/qt_text.h"
-#include "controls/window_placement.h"
 #include "html/html_viewer.h"
 
 #include <QHideEvent>

@@ -7,10 +7,9 @@
 #include "core/qt_text.h"
 
 #include <QDir>
-
 #include <algorithm>
-#include <unordered_map>
 #include <array>
+#include <unordered_map>
 
 namespace vimo {
 
@@ -54,8 +53,11 @@ int run_node_kind(std::string_view name) {
     return node_kind::undecided;
 }
 
+// Kind codes with a picture of their own in the kind-icon column.
 bool has_kind_icon(int code) {
-    return std::ranges::find(kKindCodesWithIcon, code) != kKindCodesWithIcon.end();
+    const ExerciseKind* kind =
+        code >= 0 && code < 256 ? exercise_kind(static_cast<char>(code)) : nullptr;
+    return kind && kind->has_icon;
 }
 
 bool leaf_has_score(const ChooserNode& node) {
@@ -105,7 +107,7 @@ UniString display_title(std::string_view stored_title, TitleEncoding encoding,
                         const CourseState& course) {
     if (encoding == TitleEncoding::utf16) {
         const UniString title = uni_trim(stored_title);
-        const std::string key = uni_narrow(title, 1, static_cast<int>(title.size() / 2));
+        const std::string key = uni_narrow(title, 1, uni_unit_count(title));
         const std::optional<UniString> name = course.names.find(key);
         return name ? uni_trim(*name) : title;
     }
@@ -349,9 +351,10 @@ int Chooser::media_kind(int first_record) const {
     const auto& tasks = m_course.tables.tasks;
     if (first_record < 1 || first_record > static_cast<int>(tasks.size()))
         return node_kind::recorded_text;
-    const QString name = QString::fromStdString(
-                             cp1250_to_utf8(tasks[static_cast<std::size_t>(first_record - 1)].media_name))
-                             .toLower();
+    const QString name =
+        QString::fromStdString(
+            cp1250_to_utf8(tasks[static_cast<std::size_t>(first_record - 1)].media_name))
+            .toLower();
     if (m_films.contains(name + ".mpg")) return node_kind::video_text;
     if (m_pages.contains(name + ".htm")) return node_kind::page_text;
     return node_kind::recorded_text;

@@ -12,7 +12,6 @@
 
 #include <QSet>
 #include <QString>
-
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -24,11 +23,6 @@
 namespace vimo {
 
 inline constexpr int kMaxChildren = 100;
-
-// Kind codes with a picture of their own in the kind-icon column.
-inline constexpr std::array<int, 24> kKindCodesWithIcon{'(', ')', '*', ',', '-', '.', '/', '2',
-                                                        '3', '4', '6', '8', '9', ':', ';', 60,
-                                                        61,  62,  63,  64,  70,  71,  73,  74};
 
 // Row levels.
 inline constexpr int kGroupRow = 1;
@@ -235,8 +229,8 @@ private:
     int m_mode = 1;
     int m_first_visible = 0;
     std::vector<std::vector<int>> m_group_records; // per lesson group, from index_group_records
-    QSet<QString> m_films; // file names of Teksty_mpg_r, lower-cased
-    QSet<QString> m_pages; // file names of teksty_htm_r, lower-cased
+    QSet<QString> m_films;                         // file names of Teksty_mpg_r, lower-cased
+    QSet<QString> m_pages;                         // file names of teksty_htm_r, lower-cased
 };
 
 } // namespace vimo

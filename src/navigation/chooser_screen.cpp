@@ -4,12 +4,12 @@
 #include "controls/button_pictures.h"
 #include "controls/fcs_image1.h"
 #include "controls/message_window.h"
+#include "controls/window_placement.h"
 #include "core/atomic_file.h"
 #include "core/paths.h"
 #include "core/qt_text.h"
 #include "core/uni.h"
 #include "navigation/delete_repetitions_screen.h"
-#include "controls/window_placement.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -13,7 +13,6 @@
 
 #include <QImage>
 #include <QWidget>
-
 #include <functional>
 
 namespace vimo {
@@ -58,9 +57,9 @@ public:
         std::function<void()> all_repetitions_deleted;
     };
 
-    TWyborForm(const CourseState& course, const ResultsStore& results,
-               RepetitionStore& repetitions, const Clock& clock, const TMyImageList& buttons,
-               TForm20& message_window, Tkas_powt_Form& confirmation, HelpLinks& help);
+    TWyborForm(const CourseState& course, const ResultsStore& results, RepetitionStore& repetitions,
+               const Clock& clock, const TMyImageList& buttons, TForm20& message_window,
+               Tkas_powt_Form& confirmation, HelpLinks& help);
 
     void setLinks(Links links) { m_links = std::move(links); }
 

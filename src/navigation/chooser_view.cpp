@@ -1,6 +1,7 @@
 #include "navigation/chooser_view.h"
 
 #include "controls/MyImageList.h"
+#include "core/exercise_kinds.h"
 #include "core/qt_text.h"
 
 #include <QFontMetrics>
@@ -40,8 +41,8 @@ void paint_row(QPainter& painter, const VisibleRow& row, int y, int mode,
         draw_icon(painter, row.caption_x - kExpanderOffset, y,
                   node.expanded ? pictures.minus : pictures.plus);
     const int caption_width = kCaptionRight - row.caption_x;
-    const QString caption = metrics.elidedText(uni_to_qstring(caption_to_paint(node)),
-                                               Qt::ElideRight, caption_width);
+    const QString caption =
+        metrics.elidedText(uni_to_qstring(caption_to_paint(node)), Qt::ElideRight, caption_width);
     draw_text(painter, row.caption_x, y, caption_width, caption, Qt::black);
 
     const RowMarks marks = row_marks(node, mode);
@@ -51,7 +52,8 @@ void paint_row(QPainter& painter, const VisibleRow& row, int y, int mode,
             draw_icon(painter, kKindIconX, y, *image);
     }
     if (marks.level_icon)
-        draw_icon(painter, kLevelIconX, y, pictures.levels[static_cast<std::size_t>(*marks.level_icon - 1)]);
+        draw_icon(painter, kLevelIconX, y,
+                  pictures.levels[static_cast<std::size_t>(*marks.level_icon - 1)]);
     draw_icon(painter, kDoneIconX, y, marks.done ? pictures.done : pictures.not_done);
     if (marks.last_date)
         draw_text(painter, kLastDateX, y, kRepetitionDateX - kLastDateX,
@@ -81,8 +83,11 @@ ChooserPictures load_chooser_pictures(const std::string& course_root) {
     pictures.minus = picture(folder, "minus");
     for (const int kind : kNodeKindPictures)
         pictures.node_kinds[kind] = picture(folder, "node_" + std::to_string(kind));
-    for (const int code : kKindCodesWithIcon)
+    for (const ExerciseKind& kind : exercise_kinds()) {
+        if (!kind.has_icon) continue;
+        const int code = static_cast<unsigned char>(kind.code);
         pictures.kind_codes[code] = picture(folder, "code_" + std::to_string(code));
+    }
     for (std::size_t level = 0; level < pictures.levels.size(); ++level)
         pictures.levels[level] = picture(folder, "level_" + std::to_string(level + 1));
     pictures.done = picture(folder, "done");

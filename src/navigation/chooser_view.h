@@ -8,7 +8,6 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
-
 #include <array>
 #include <map>
 #include <string>

@@ -3,8 +3,8 @@
 #include "controls/TransparentButton.h"
 #include "controls/UniLabel.h"
 #include "controls/button_pictures.h"
-#include "core/paths.h"
 #include "controls/window_placement.h"
+#include "core/paths.h"
 
 #include <QPainter>
 

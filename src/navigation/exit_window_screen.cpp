@@ -1,10 +1,10 @@
 #include "navigation/exit_window_screen.h"
 
 #include "controls/window_caption.h"
+#include "controls/window_placement.h"
 #include "core/paths.h"
 #include "core/qt_text.h"
 #include "navigation/click_area.h"
-#include "controls/window_placement.h"
 
 #include <QKeyEvent>
 #include <QPainter>

@@ -4,10 +4,10 @@
 #include "controls/button_pictures.h"
 #include "controls/drag_strip.h"
 #include "controls/window_caption.h"
+#include "controls/window_placement.h"
 #include "core/paths.h"
 #include "core/qt_text.h"
 #include "navigation/new_learner_screen.h"
-#include "controls/window_placement.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

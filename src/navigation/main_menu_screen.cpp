@@ -2,12 +2,12 @@
 
 #include "controls/TransparentButton.h"
 #include "controls/button_pictures.h"
+#include "controls/window_placement.h"
 #include "core/paths.h"
 #include "core/qt_text.h"
 #include "core/sound.h"
 #include "navigation/click_area.h"
 #include "navigation/exit_window_screen.h"
-#include "controls/window_placement.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -14,7 +14,6 @@
 
 #include <QPixmap>
 #include <QWidget>
-
 #include <functional>
 
 namespace vimo {
@@ -36,9 +35,8 @@ public:
     };
 
     TMainForm(const CourseState& state, const ResultsStore& results,
-              const RepetitionStore& repetitions, const Clock& clock,
-              const TMyImageList& buttons, SoundService& sound, HelpLinks& help,
-              TForm24& exit_window);
+              const RepetitionStore& repetitions, const Clock& clock, const TMyImageList& buttons,
+              SoundService& sound, HelpLinks& help, TForm24& exit_window);
 
     static constexpr QSize window_size{1024, 768};
     static constexpr QRect help_area{44, 736, 69, 29};

@@ -6,12 +6,12 @@
 #include "controls/drag_strip.h"
 #include "controls/message_window.h"
 #include "controls/window_caption.h"
+#include "controls/window_placement.h"
 #include "core/atomic_file.h"
 #include "core/encoding.h"
 #include "core/interface_texts.h"
 #include "core/paths.h"
 #include "core/qt_text.h"
-#include "controls/window_placement.h"
 
 #include <QComboBox>
 #include <QKeyEvent>

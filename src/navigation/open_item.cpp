@@ -55,51 +55,79 @@ std::optional<ComprehensionLesson> comprehension_lesson(int text_number, const C
     return lesson;
 }
 
+namespace {
+
+// The first kind whose items carry the prefix: the kinds of one prefix share their
+// source and, but for the catalogue, their screen.
+const ExerciseKind* kind_of_prefix(std::string_view prefix) {
+    for (const ExerciseKind& kind : exercise_kinds())
+        if (kind.prefix == prefix) return &kind;
+    return nullptr;
+}
+
+bool open_catalogue_item(KindScreen screen, int k, ItemScreens& screens) {
+    switch (screen) {
+    case KindScreen::listening_comprehension:
+        screens.open_listening(k);
+        return true;
+    case KindScreen::sentence_recording:
+        screens.open_sentence_recording(k);
+        return true;
+    case KindScreen::sentence_drag_drop:
+        screens.open_sentence_drag_drop(k);
+        return true;
+    case KindScreen::curiosity_text:
+        screens.open_curiosity(k);
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 bool open_item(const ItemRow& row, const CourseState& course, const ResultsStore& results,
                ItemScreens& screens) {
     const std::optional<int> k = item_number(row.name);
     if (!k) return false;
-    const std::string prefix = row.name.substr(0, 4);
+    const ExerciseKind* kind = kind_of_prefix(std::string_view(row.name).substr(0, 4));
+    if (!kind) return false;
     const CourseTables& tables = course.tables;
 
-    if (prefix == "tek_") {
+    switch (kind->source) {
+    case KindSource::task_list: {
         const std::optional<ComprehensionLesson> lesson = comprehension_lesson(*k, course, results);
-        if (!lesson || row.ordinal < 1 || row.ordinal > static_cast<int>(lesson->tasks.size())) {
+        if (!lesson || row.ordinal < 1 || row.ordinal > static_cast<int>(lesson->tasks.size()))
             return false;
-        }
         screens.open_comprehension(*lesson, row.ordinal);
         return true;
     }
-    if (prefix == "zda_" && in_table(tables.sections, *k)) {
+    case KindSource::sentence_sections:
+        if (!in_table(tables.sections, *k)) return false;
         screens.open_sentences(*k, mode_of(row.kind));
         return true;
-    }
-    if (prefix == "dia_" && in_table(tables.dialogues, *k)) {
+    case KindSource::dialogues:
+        if (!in_table(tables.dialogues, *k)) return false;
         screens.open_dialogue(*k, mode_of(row.kind));
         return true;
-    }
-    if (prefix == "lst_" && in_table(tables.letters, *k)) {
+    case KindSource::letters_index: {
+        if (!in_table(tables.letters, *k)) return false;
         const Letter& letter = tables.letters[static_cast<std::size_t>(*k - 1)];
         screens.open_letter("Listy_r\\" + letter.file + ".htm", letter.parameter);
         return true;
     }
-    if (prefix == "slo_" && row.title.size() > 1) {
+    case KindSource::word_lists:
+        if (row.title.size() <= 1) return false;
         screens.open_vocabulary("cw_r\\" + row.title.substr(1) + ".bc4", mode_of(row.kind));
         return true;
+    case KindSource::catalogue:
+        // The catalogue's items are numbered by their entry in kurs_cwiczu.kvt.
+        if (!in_table(tables.catalogue, *k)) return false;
+        return open_catalogue_item(kind->screen, *k, screens);
+    case KindSource::open_tasks:
+        return false; // listed, opens nothing
     }
-    // The catalogue's items are numbered by their entry in kurs_cwiczu.kvt.
-    if (!in_table(tables.catalogue, *k)) return false;
-    if (prefix == "rpg_")
-        screens.open_listening(*k);
-    else if (prefix == "zdn_")
-        screens.open_sentence_recording(*k);
-    else if (prefix == "zdd_")
-        screens.open_sentence_drag_drop(*k);
-    else if (prefix == "cie_")
-        screens.open_curiosity(*k);
-    else
-        return false;
-    return true;
+    return false;
 }
 
 } // namespace vimo

@@ -123,11 +123,11 @@ LoadNotice RepetitionStore::powt_load(const std::string& path, const Clock& cloc
     return report_damaged_file(path, "Plik powtórek", *bytes, shape, kRepetitionCapacity, clock);
 }
 
-void RepetitionStore::powt_save(const std::string& path) const {
+void RepetitionStore::powt_save(const std::string& path, const BeforeRename& before_rename) const {
     std::string bytes;
     for (const Repetition& e : m_entries)
         if (!e.name.empty()) bytes += encode_repetition(e);
-    write_file_atomically(resolve_path(path), bytes);
+    write_file_atomically(resolve_path(path), bytes, before_rename);
 }
 
 RepetitionChange RepetitionStore::powt_record_result(int score, std::string_view name, int kind,

@@ -3,6 +3,7 @@
 // and due date, at most kRepetitionCapacity slots. Entries never move; a removed
 // entry keeps its slot with an empty name until the table is next loaded.
 
+#include "core/atomic_file.h"
 #include "core/clock.h"
 #include "core/config.h"
 #include "core/settings.h"
@@ -78,7 +79,7 @@ public:
     LoadNotice powt_load(const std::string& path, const Clock& clock);
     // Replaces the file with every entry whose name is not empty. Throws
     // FileWriteError; the previous file is then unchanged.
-    void powt_save(const std::string& path) const;
+    void powt_save(const std::string& path, const BeforeRename& before_rename = {}) const;
     // Enters, reschedules or drops the entry of one task after a result.
     RepetitionChange powt_record_result(int score, std::string_view name, int kind, bool completed,
                                         int task_id, int task_pos,

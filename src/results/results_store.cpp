@@ -3,6 +3,7 @@
 #include "core/atomic_file.h"
 #include "core/dates.h"
 #include "core/encoding.h"
+#include "core/exercise_kinds.h"
 #include "core/paths.h"
 #include "core/qt_text.h"
 #include "core/text_file.h"
@@ -45,32 +46,6 @@ int two_digit_number(std::string_view text, std::size_t from) {
                                    [](char c) { return static_cast<unsigned char>(c) <= ' '; });
     if (blank) throw ConversionError(field, "a two-digit number");
     return int_or_zero(field);
-}
-
-std::uint8_t task_kind_code(std::string_view kind) {
-    static constexpr std::pair<std::string_view, std::uint8_t> codes[] = {
-        {"MC", 40}, {"TF", 41}, {"DD", 42}, {"HH", 43},
-        {"WP", 44}, {"DF", 45}, {"DV", 46}, {"ZDD", 47}};
-    for (const auto& [name, code] : codes)
-        if (name == kind) return code;
-    return 0;
-}
-
-struct CatalogueKind {
-    std::string_view type;
-    std::string_view name_prefix;
-    std::string_view title_prefix;
-    std::uint8_t kind;
-};
-
-const CatalogueKind* catalogue_kind(std::string_view type) {
-    static constexpr CatalogueKind kinds[] = {{"11", "rpg_", "P", 54},
-                                              {"53", "zdn_", "ZDN_", 56},
-                                              {"60", "zdd_", "ZDD_", 59},
-                                              {"48", "cie_", "C_", 58}};
-    for (const CatalogueKind& k : kinds)
-        if (k.type == type) return &k;
-    return nullptr;
 }
 
 std::string without_leading_zeros(std::string_view number) {
@@ -125,26 +100,37 @@ void add_text_tasks(Builder& b, const CourseTables& t) {
     for (const ComprehensionText& text : t.texts) {
         for (const TaskEntry& task : t.tasks) {
             if (task.text_number != text.number) continue;
-            const std::uint8_t kind = task_kind_code(task.kind);
-            if (kind == 0) continue; // a task kind no screen opens gets no record
+            // A task kind the program does not know gets no record.
+            const ExerciseKind* kind = exercise_kind_for_task(task.kind);
+            if (!kind) continue;
             const auto key = static_cast<std::uint8_t>(b.next_number() % 256);
-            b.add("tek_" + std::to_string(text.number), text.title, kind, text.level, text.group,
-                  key);
+            b.add(std::string(kind->prefix) + std::to_string(text.number), text.title, kind->code,
+                  text.level, text.group, key);
         }
     }
 }
 
+// The one kind of a source that has no task kinds, catalogue types or modes.
+const ExerciseKind& only_kind(KindSource source) {
+    const auto kinds = exercise_kinds();
+    return *std::find_if(kinds.begin(), kinds.end(),
+                         [source](const ExerciseKind& k) { return k.source == source; });
+}
+
 void add_letters(Builder& b, const CourseTables& t) {
+    const ExerciseKind& kind = only_kind(KindSource::letters_index);
     for (std::size_t i = 0; i < t.letters.size(); ++i) {
         const std::string number = std::to_string(i + 1);
-        b.add("lst_" + number, "L" + number, 57, t.letters[i].level, t.letters[i].group);
+        b.add(std::string(kind.prefix) + number, std::string(kind.title_prefix) + number, kind.code,
+              t.letters[i].level, t.letters[i].group);
     }
 }
 
 void add_catalogue(Builder& b, const CourseTables& t, const Config& config) {
     for (std::size_t i = 0; i < t.catalogue.size(); ++i) {
         const std::string& key = t.catalogue[i].key8;
-        const CatalogueKind* kind = catalogue_kind(key.size() >= 6 ? key.substr(4, 2) : "");
+        const ExerciseKind* kind =
+            exercise_kind_for_catalogue_type(key.size() >= 6 ? key.substr(4, 2) : "");
         if (!kind) continue;
         int level = 0;
         int group = 0;
@@ -158,29 +144,31 @@ void add_catalogue(Builder& b, const CourseTables& t, const Config& config) {
                                       "group in 9 and 10, found \"" +
                                       error.text() + "\"");
         }
-        b.add(std::string(kind->name_prefix) + std::to_string(i + 1),
-              std::string(kind->title_prefix) + key.substr(0, 4), kind->kind, level, group);
+        b.add(std::string(kind->prefix) + std::to_string(i + 1),
+              std::string(kind->title_prefix) + key.substr(0, 4), kind->code, level, group);
     }
 }
 
 void add_sections(Builder& b, const CourseTables& t, const Config& config) {
     for (std::size_t s = 0; s < t.sections.size(); ++s) {
         const SentenceSection& section = t.sections[s];
-        const std::string name = "zda_" + std::to_string(s + 1);
         const std::string title = section_title(t.group(section.group), section.section);
-        const int kinds = config.course_variant == 2 ? 2 : 3;
-        for (int k = 0; k < kinds; ++k)
-            b.add(name, title, static_cast<std::uint8_t>(50 + k), section.level, section.group);
+        for (const ExerciseKind& kind : exercise_kinds()) {
+            if (kind.source != KindSource::sentence_sections) continue;
+            if (!kind.offered_in(config.course_variant)) continue;
+            b.add(std::string(kind.prefix) + std::to_string(s + 1), title, kind.code, section.level,
+                  section.group);
+        }
     }
 }
 
 void add_dialogues(Builder& b, const CourseTables& t) {
     for (std::size_t d = 0; d < t.dialogues.size(); ++d) {
         const Dialogue& dialogue = t.dialogues[d];
-        for (int mode = 1; mode <= 5; ++mode) {
-            if (!dialogue.offers_mode(mode)) continue;
-            b.add("dia_" + std::to_string(d + 1), dialogue.name,
-                  static_cast<std::uint8_t>(69 + mode), dialogue.level, dialogue.group);
+        for (const ExerciseKind& kind : exercise_kinds()) {
+            if (kind.source != KindSource::dialogues || !dialogue.offers_mode(kind.mode)) continue;
+            b.add(std::string(kind.prefix) + std::to_string(d + 1), dialogue.name, kind.code,
+                  dialogue.level, dialogue.group);
         }
     }
 }
@@ -203,17 +191,19 @@ void add_word_lists(Builder& b, const Config& config, const std::vector<std::str
                                   "in 9 and 10, found \"" +
                                       error.text() + "\"");
         }
-        const std::string name = "slo_" + std::to_string(i + 1);
-        const std::string title = "S" + x.substr(0, 4);
-        for (const std::uint8_t kind : {60, 61, 62, 63, 64})
-            b.add(name, title, kind, level, group);
+        for (const ExerciseKind& kind : exercise_kinds()) {
+            if (kind.source != KindSource::word_lists) continue;
+            b.add(std::string(kind.prefix) + std::to_string(i + 1),
+                  std::string(kind.title_prefix) + x.substr(0, 4), kind.code, level, group);
+        }
     }
 }
 
 void add_open_tasks(Builder& b, const CourseTables& t) {
+    const ExerciseKind& kind = only_kind(KindSource::open_tasks);
     for (std::size_t i = 0; i < t.open_tasks.size(); ++i) {
-        b.add("otw_" + std::to_string(i + 1), std::string(kOpenTaskTitle), 90,
-              t.open_tasks[i].level, t.open_tasks[i].group);
+        b.add(std::string(kind.prefix) + std::to_string(i + 1), std::string(kOpenTaskTitle),
+              kind.code, t.open_tasks[i].level, t.open_tasks[i].group);
     }
 }
 
@@ -297,12 +287,12 @@ LoadNotice ResultsStore::results_load(const std::string& path, const Clock& cloc
     return report_damaged_file(path, "Plik wyników", *bytes, shape, kResultsCapacity, clock);
 }
 
-void ResultsStore::results_save(const std::string& path) const {
+void ResultsStore::results_save(const std::string& path, const BeforeRename& before_rename) const {
     std::string bytes;
     bytes.reserve(m_records.size() * kCwInfoSize);
     for (const cw_Info& r : m_records)
         bytes += encode_cw_info(r);
-    write_file_atomically(resolve_path(path), bytes);
+    write_file_atomically(resolve_path(path), bytes, before_rename);
 }
 
 BuildNotice ResultsStore::results_build(const CourseTables& tables, const Config& config,

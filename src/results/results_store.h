@@ -3,6 +3,7 @@
 // kind, numbered from 1, at most kResultsCapacity of them. Records are never removed
 // or reordered, so a record number stays valid for the life of the results file.
 
+#include "core/atomic_file.h"
 #include "core/clock.h"
 #include "core/config.h"
 #include "core/course_tables.h"
@@ -77,7 +78,7 @@ public:
     LoadNotice results_load(const std::string& path, const Clock& clock);
     // Replaces the file with the whole store. Throws FileWriteError; the previous file
     // is then unchanged.
-    void results_save(const std::string& path) const;
+    void results_save(const std::string& path, const BeforeRename& before_rename = {}) const;
     // Empties the store and creates the records of every item of the course, in the
     // fixed order of the build. word_lists: the file names in "cw_r\" in directory
     // order. Stops adding at the capacity and reports it. Throws CourseFileError for a

@@ -5,8 +5,7 @@
 #include "core/qt_text.h"
 #include "exercises/tasks/multiple_choice_screen.h"
 #include "exercises/tasks/true_false_screen.h"
-#include "support/fixed_sources.h"
-#include "support/temp_course.h"
+#include "support/screen_services_fixture.h"
 
 #include <QFile>
 #include <QTest>
@@ -17,12 +16,28 @@ namespace {
 
 using namespace std::chrono;
 
+// A screen of the typing kind that prints what it is told to, as the typing screen's
+// print button will.
+class PrintingScreen final : public TaskScreen {
+public:
+    explicit PrintingScreen(ScreenServices& services) : TaskScreen(services, "WP") {}
+    const TaskAttempt& attempt() const override { return m_attempt; }
+    void print(const QString& document) const { print_document(document); }
+
+protected:
+    AreaDefaults area_defaults() const override { return {50, 150, -1, -1}; }
+    void load_content(const TaskEntry&, const TaskLayout&) override {}
+    void evaluate() override {}
+
+private:
+    TaskAttempt m_attempt;
+};
+
 // A text with a multiple-choice and a true/false task, their two results records, the
 // learner's folder, and the runner with both screens.
-class Runner : public ::testing::Test {
+class Runner : public ::testing::Test, protected test::ScreenServicesFixture {
 protected:
     Runner() {
-        course.config.course_root = files.root();
         files.make_folder("1");
         course.config.learner_folder = files.path("1/");
         learner.settings.first_task_notice = false;
@@ -39,8 +54,8 @@ protected:
             record.key = key;
             learner.results.append(record);
         }
-        runner.add_screen("MC", mc);
-        runner.add_screen("TF", tf);
+        runner.add_screen(mc);
+        runner.add_screen(tf);
         lesson.text_number = 1;
         lesson.tasks = {&tasks[0], &tasks[1]};
         lesson.item_keys = {1, 2};
@@ -50,25 +65,29 @@ protected:
         return QFile::exists(QString::fromStdString(results_file_path(course.config)));
     }
 
-    test::TempCourse files;
-    CourseState course;
     LearnerState learner;
-    test::FixedClock clock{sys_days{2026y / 12 / 10} + 12h};
-    test::ScriptedRandom random{{0}};
-    NoHelp help;
-    TMyImageList buttons;
-    InstructionWordTable instructions;
     std::array<TaskEntry, 2> tasks;
     ComprehensionLesson lesson;
     std::vector<int> texts_shown;
+    std::vector<std::string> messages_shown;
+    std::vector<std::pair<std::string, int>> looked_up;
+    std::vector<QString> printed;
     int closed = 0;
-    TaskRunner runner{course, learner, clock,
-                      TaskRunner::Links{
-                          .show_text = [this](int text) { texts_shown.push_back(text); },
-                          .task_closed = [this] { ++closed; },
-                      }};
-    TC_MC_Form mc{course, buttons, help, instructions, random};
-    TC_TF_Form tf{course, buttons, help, instructions, random};
+    TaskRunner runner{
+        course, learner, clock,
+        TaskRunner::Links{
+            .show_text = [this](int text) { texts_shown.push_back(text); },
+            .show_message =
+                [this](const std::string& message) { messages_shown.push_back(message); },
+            .look_up =
+                [this](const UniString& word, int mode) {
+                    looked_up.emplace_back(uni_to_qstring(word).toStdString(), mode);
+                },
+            .print = [this](const QString& document) { printed.push_back(document); },
+            .task_closed = [this] { ++closed; },
+        }};
+    TC_MC_Form mc{services};
+    TC_TF_Form tf{services};
 };
 
 TEST_F(Runner, SwitchingTabsReportsTheTaskThatWasDone) {
@@ -107,6 +126,43 @@ TEST_F(Runner, TheFirstTaskNoticeShowsOnceAndALockedTypingTaskIsRefused) {
     runner.go_to_tab(1); // the current tab: nothing happens
     EXPECT_EQ(texts_shown, (std::vector<int>{kTypingLockedText, 63}));
     EXPECT_FALSE(learner.settings.first_task_notice);
+}
+
+TEST_F(Runner, ARightClickedInstructionWordReachesTheProgramsLookUp) {
+    runner.open_lesson(lesson, 1);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&mc));
+    InstructionBox& box = mc.instruction_box();
+    box.repaint(); // fills the table of painted words
+    const InstructionWordTable& table = box.table();
+    // "Choose.": the table holds the word and the pen steps around it.
+    const InstructionEntry* found = nullptr;
+    for (int i = 0; i < table.count(); ++i)
+        if (uni_to_qstring(table.entry(i).word) == "Choose.") found = &table.entry(i);
+    ASSERT_NE(found, nullptr) << table.count() << " words";
+    const QPoint middle((found->left + found->right) / 2, (found->top + found->bottom) / 2);
+    QTest::mouseClick(&box, Qt::LeftButton, {}, middle);
+    EXPECT_TRUE(looked_up.empty()) << "only a right click looks up";
+    QTest::mouseClick(&box, Qt::RightButton, {}, middle);
+    EXPECT_EQ(looked_up, (std::vector<std::pair<std::string, int>>{{"Choose.", 0}}));
+}
+
+TEST_F(Runner, AScreensPrintoutReachesTheProgramsPrinting) {
+    PrintingScreen typing{services};
+    runner.add_screen(typing);
+    tasks[1].kind = "WP";
+    runner.open_lesson(lesson, 2);
+    ASSERT_EQ(runner.open_screen(), &typing);
+    typing.print("<p>gaps</p>");
+    EXPECT_EQ(printed, (std::vector<QString>{"<p>gaps</p>"}));
+}
+
+TEST_F(Runner, ATaskKindWithoutItsScreenSaysSoAndOpensNothing) {
+    tasks[1].kind = "DD";
+    runner.open_lesson(lesson, 2);
+    EXPECT_EQ(runner.open_screen(), nullptr);
+    EXPECT_EQ(messages_shown, (std::vector<std::string>{kScreenNotAvailableMessage}));
+    runner.go_to_tab(1); // the text's other task still opens
+    EXPECT_EQ(runner.open_screen(), &mc);
 }
 
 } // namespace

@@ -68,6 +68,13 @@ TEST(HintLayout, MarkupBytesAcrossTwoUnitsAreNoMarkup) {
     EXPECT_EQ(layout.words[0].text, word);
 }
 
+TEST(HintLayout, ADanglingOddByteIsNoPartOfTheText) {
+    const HintLayout layout = layout_hint(uni_widen("ab c") + "d", fake_width);
+    ASSERT_EQ(layout.words.size(), 2u);
+    EXPECT_EQ(layout.words[1].text, uni_widen("c"));
+    EXPECT_EQ(layout.words[1].width, 10);
+}
+
 TEST(HintLayout, TextEndsAtTheZeroUnit) {
     UniString text = uni_widen("ab");
     text += std::string("\0\0", 2);

@@ -87,5 +87,17 @@ TEST(BreakLines, ThreeWordsInTwoLines) {
     EXPECT_EQ(lines[1].width, 20);
 }
 
+TEST(BreakLines, AWordWiderThanTheLabelTakesALineOfItsOwn) {
+    // 80 wide in a 50-pixel label: first or in the middle, it never leaves a line empty.
+    const std::vector<UniString> words{uni_widen("abcdefgh"), uni_widen("ab"),
+                                       uni_widen("abcdefgh"), uni_widen("cd")};
+    const std::vector<WordLine> lines = break_lines(words, 50, 4, fake_width);
+    ASSERT_EQ(lines.size(), 4u);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(lines[static_cast<std::size_t>(i)].words, (std::vector<int>{i}));
+        EXPECT_EQ(lines[static_cast<std::size_t>(i)].width, i % 2 ? 20 : 80);
+    }
+}
+
 } // namespace
 } // namespace vimo

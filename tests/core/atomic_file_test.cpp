@@ -20,7 +20,6 @@ QStringList files_in(const std::string& folder) {
 
 class AtomicFile : public ::testing::Test {
 protected:
-    void TearDown() override { atomic_write_hook = nullptr; }
     test::TempCourse folder;
 };
 
@@ -37,11 +36,11 @@ TEST_F(AtomicFile, AnInterruptedWriteKeepsThePreviousFile) {
     const std::string path = folder.path("v1r2_55");
     write_file_atomically(path, "old records");
     std::string seen_temporary;
-    atomic_write_hook = [&seen_temporary](const std::string& temporary) {
+    const auto crash = [&seen_temporary](const std::string& temporary) {
         seen_temporary = content_of(temporary);
         throw FileWriteError(temporary, "simulated crash before the rename");
     };
-    EXPECT_THROW(write_file_atomically(path, "new records"), FileWriteError);
+    EXPECT_THROW(write_file_atomically(path, "new records", crash), FileWriteError);
     EXPECT_EQ(seen_temporary, "new records"); // the new bytes were complete on disk
     EXPECT_EQ(content_of(path), "old records");
     EXPECT_EQ(files_in(folder.root()), QStringList{"v1r2_55"}); // no temporary left behind

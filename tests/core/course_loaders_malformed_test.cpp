@@ -3,6 +3,7 @@
 // behaviour the format defines or a problem naming the file and the line.
 
 #include "core/course_loaders.h"
+#include "core/loader_table_sizes.h"
 #include "support/named_case.h"
 #include "support/temp_course.h"
 
@@ -58,21 +59,10 @@ Lines entries(int n, const std::function<Lines(int)>& entry) {
     return lines;
 }
 
-std::string number(int i) {
-    return std::to_string(i);
-}
-
-template <auto Table> std::size_t size_of(const CourseTables& tables) {
-    return (tables.*Table).size();
-}
-
-std::size_t first_section_lines(const CourseTables& tables) {
-    return tables.sections.empty() ? 0 : tables.sections[0].lines.size();
-}
-
-std::size_t first_dialogue_lines(const CourseTables& tables) {
-    return tables.dialogues.empty() ? 0 : tables.dialogues[0].lines.size();
-}
+using test::first_dialogue_lines;
+using test::first_section_lines;
+using test::number;
+using test::size_of;
 
 constexpr int kNoProblem = -1;
 
@@ -205,9 +195,9 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(fine("no_separators", "ss_r.t", bytes8({"abc", "", "def"}), load_phrases,
                          phrases, 0),
                     fine("empty_file", "ss_r.t", "", load_phrases, phrases, 0),
-                    fine("over_capacity_is_silent", "ss_r.t",
-                         bytes8(numbered(71, [](int i) { return "k" + number(i) + "=v"; })),
-                         load_phrases, phrases, 70)));
+                    warning("over_capacity", "ss_r.t",
+                            bytes8(numbered(71, [](int i) { return "k" + number(i) + "=v"; })),
+                            load_phrases, 71, "more than 70 phrase pairs", phrases, 70)));
 
 INSTANTIATE_TEST_SUITE_P(
     ComprehensionTexts, MalformedInput,

@@ -140,15 +140,18 @@ TEST_F(CourseLoaders, PhraseValueRunsToTheSecondEqualsAndLinesWithoutOneAreSkipp
     EXPECT_EQ(tables.phrases[2].key, "");
 }
 
-TEST_F(CourseLoaders, PhrasesBeyondSeventyAreIgnoredSilently) {
+TEST_F(CourseLoaders, PhrasesBeyondSeventyAreIgnoredWithOneWarningAtTheFirstLeftOut) {
     Lines lines;
     for (int i = 1; i <= 75; ++i)
         lines.push_back("k" + std::to_string(i) + "=v");
     course.write_8bit("ss_r.t", lines);
     load(load_phrases);
-    expect_no_problems();
     ASSERT_EQ(tables.phrases.size(), 70u);
     EXPECT_EQ(tables.phrases.back().key, "k70");
+    EXPECT_FALSE(problems.has_errors()); // the course still starts
+    EXPECT_EQ(problem_texts(problems),
+              Lines{"ss_r.t:71: warning: more than 70 phrase pairs: the table holds 70, this "
+                    "line and the rest are left out"});
 }
 
 TEST_F(CourseLoaders, ComprehensionTextsSkipCommentsAndGoOnAfterABadLine) {

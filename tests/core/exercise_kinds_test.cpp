@@ -106,6 +106,85 @@ TEST(ExerciseKindLookups, CatalogueTypesAndUnknownCodes) {
         EXPECT_EQ(exercise_kind(code), nullptr) << int(code);
 }
 
+// The frame's facts of the task kinds: the help button's text, F1's page, the again
+// button's hint.
+struct FrameCase {
+    const char* name;
+    std::string_view task_kind;
+    std::optional<int> help_text;
+    std::string_view help_page;
+    int again_hint;
+};
+
+class TaskFrameFacts : public testing::TestWithParam<FrameCase> {};
+
+TEST_P(TaskFrameFacts, HelpAndAgainHint) {
+    const FrameCase& c = GetParam();
+    const ExerciseKind* kind = exercise_kind_for_task(c.task_kind);
+    ASSERT_NE(kind, nullptr);
+    EXPECT_EQ(kind->help_text, c.help_text);
+    EXPECT_EQ(kind->help_page, c.help_page);
+    EXPECT_EQ(kind->again_hint, c.again_hint);
+}
+
+constexpr std::string_view kFilms = "Htm_r\\h_comp.html#filmy";
+
+INSTANTIATE_TEST_SUITE_P(Table, TaskFrameFacts,
+                         testing::Values(FrameCase{"mc", "MC", 136, kFilms, 25},
+                                         FrameCase{"tf", "TF", 137, kFilms, 26},
+                                         FrameCase{"dd", "DD", 133, "Htm_r\\h_comp.html#dd", 21},
+                                         FrameCase{"hh_has_no_help_button", "HH", std::nullopt,
+                                                   "Htm_r\\h_comp.html#h", 24},
+                                         FrameCase{"wp", "WP", 138, kFilms, 27},
+                                         FrameCase{"df", "DF", 135, kFilms, 23},
+                                         FrameCase{"dv", "DV", 134, "Htm_r\\h_comp.html#ddv", 22}));
+
+// The task position each kind enters the repetitions with; nullopt: results only.
+struct RepetitionCase {
+    const char* name;
+    int code;
+    std::optional<int> position; // for a task on tab 3
+};
+
+class RepetitionPositions : public testing::TestWithParam<RepetitionCase> {};
+
+TEST_P(RepetitionPositions, FollowTheCallersOfTheScheduler) {
+    const ExerciseKind* kind = exercise_kind(static_cast<char>(GetParam().code));
+    ASSERT_NE(kind, nullptr);
+    EXPECT_EQ(repetition_position(*kind, 3), GetParam().position);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, RepetitionPositions,
+    testing::Values(RepetitionCase{"multiple_choice_its_tab", 40, 3},
+                    RepetitionCase{"text_sentence_drag_drop_its_tab", 47, 3},
+                    RepetitionCase{"sentences_variant_1", 50, 1},
+                    RepetitionCase{"sentences_variant_3", 52, 3},
+                    RepetitionCase{"listening_zero", 54, 0},
+                    RepetitionCase{"recording_results_only", 56, std::nullopt},
+                    RepetitionCase{"letters_results_only", 57, std::nullopt},
+                    RepetitionCase{"curiosity_results_only", 58, std::nullopt},
+                    RepetitionCase{"sentence_drag_drop_zero", 59, 0},
+                    RepetitionCase{"drill_type_1_results_only", 60, std::nullopt},
+                    RepetitionCase{"drill_type_2", 61, 2}, RepetitionCase{"drill_type_5", 64, 5},
+                    RepetitionCase{"dialogue_mode_3_results_only", 72, std::nullopt},
+                    RepetitionCase{"dialogue_mode_4", 73, 3},
+                    RepetitionCase{"dialogue_mode_5", 74, 4},
+                    RepetitionCase{"open_task_results_only", 90, std::nullopt}));
+
+TEST(ExerciseKindTable, PicturesOfTheChooserAndThePrintout) {
+    std::string with_icon;
+    std::string in_printout;
+    for (const ExerciseKind& kind : exercise_kinds()) {
+        if (kind.has_icon) with_icon += kind.character();
+        if (!kind.printout_picture.empty()) in_printout += kind.character();
+    }
+    EXPECT_EQ(with_icon, "()*,-./234689:;<=>?@FGIJ");
+    EXPECT_EQ(in_printout, "(),-/234689:;<=>?@");
+    EXPECT_EQ(exercise_kind('6')->printout_picture, "18_prezentacja.jpg");
+    EXPECT_EQ(exercise_kind(61)->printout_picture, "14_rozumienie.jpg");
+}
+
 TEST(ExerciseKindLookups, TheThirdSentenceModeIsNotOfferedInTheGermanCourse) {
     const ExerciseKind* third = exercise_kind('4');
     ASSERT_NE(third, nullptr);

@@ -1,11 +1,19 @@
+#include "core/course_state.h"
 #include "core/interface_texts.h"
 #include "core/qt_text.h"
+#include "core/startup.h"
+#include "support/named_case.h"
 #include "support/temp_course.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace vimo {
 namespace {
+
+VIMO_PRINT_CASES_BY_NAME()
+
+using Lines = std::vector<std::string>;
 
 class LanguageTables : public ::testing::Test {
 protected:
@@ -78,6 +86,99 @@ TEST_F(LanguageTables, MissingOptionalFileGivesAnEmptyTable) {
     names.load(course.path("nazwy_ru.txt"));
     EXPECT_EQ(names.count(), 0);
 }
+
+// A language table filled to its capacity and one entry past it, loaded as the program
+// loads the language folder: the program goes on with the full table, so the entry
+// left out is only a warning at its own line.
+struct OverflowCase {
+    const char* name;
+    const char* file; // in Lang_r/0/
+    int capacity;
+    std::function<std::string(int)> entry; // the line of entry i, from 1
+    Lines gap;                             // after the last entry taken
+    int first_left_out;                    // the line the warning names
+    int (*count)(const CourseState&);
+    const char* entries;
+};
+
+const OverflowCase overflow_cases[] = {
+    {"interface_texts",
+     "infa_ru.txt",
+     InterfaceTexts::capacity,
+     [](int i) { return std::to_string(i) + "=k=t" + std::to_string(i) + "="; },
+     {},
+     InterfaceTexts::capacity + 1,
+     [](const CourseState& state) { return state.texts.count(); },
+     "interface texts"},
+    // Every line is a text: a blank line past the capacity is the first text left out
+    // once a text follows it, and only a trailing blank line is no text at all.
+    {"interface_texts_after_a_blank_line",
+     "infa_ru.txt",
+     InterfaceTexts::capacity,
+     [](int i) { return std::to_string(i) + "=k=t="; },
+     {"", " "},
+     InterfaceTexts::capacity + 1,
+     [](const CourseState& state) { return state.texts.count(); },
+     "interface texts"},
+    // Lines without "=" are no pairs: the pair after them is named.
+    {"display_names",
+     "nazwy_ru.txt",
+     DisplayNames::capacity,
+     [](int i) { return "K" + std::to_string(i) + "=Name " + std::to_string(i); },
+     {"", "no pair on this line"},
+     DisplayNames::capacity + 3,
+     [](const CourseState& state) { return state.names.count(); },
+     "display-name pairs"},
+};
+
+class LanguageTableOverflow : public testing::TestWithParam<OverflowCase> {
+protected:
+    Lines full_table() const {
+        Lines lines;
+        for (int i = 1; i <= GetParam().capacity; ++i)
+            lines.push_back(GetParam().entry(i));
+        lines.insert(lines.end(), GetParam().gap.begin(), GetParam().gap.end());
+        return lines;
+    }
+
+    void load(const Lines& lines) {
+        course.write_minimal_course();
+        course.write_utf16(std::string("Lang_r/0/") + GetParam().file, lines);
+        state.config = configure(course.root()).config;
+        load_language_tables(state, problems);
+    }
+
+    test::TempCourse course;
+    CourseState state;
+    CourseProblems problems;
+};
+
+TEST_P(LanguageTableOverflow, AFullTableGivesNoProblem) {
+    load(full_table());
+    EXPECT_TRUE(problems.all().empty()) << problems.all().front().text();
+    EXPECT_EQ(GetParam().count(state), GetParam().capacity);
+}
+
+TEST_P(LanguageTableOverflow, TheFirstEntryPastItIsAWarningAtItsLine) {
+    const OverflowCase& c = GetParam();
+    Lines lines = full_table();
+    lines.push_back(c.entry(c.capacity + 1));
+    load(lines);
+
+    EXPECT_EQ(c.count(state), c.capacity);
+    ASSERT_EQ(problems.all().size(), 1u);
+    EXPECT_FALSE(problems.has_errors());
+    EXPECT_EQ(problems.all().front().text(),
+              std::string("Lang_r/0/") + c.file + ":" + std::to_string(c.first_left_out) +
+                  ": warning: more than " + std::to_string(c.capacity) + " " + c.entries +
+                  ": the table holds " + std::to_string(c.capacity) +
+                  ", this line and the rest are left out");
+}
+
+INSTANTIATE_TEST_SUITE_P(Tables, LanguageTableOverflow, testing::ValuesIn(overflow_cases),
+                         [](const testing::TestParamInfo<OverflowCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST(Languages, NamesFoldersAndPreselection) {
     EXPECT_EQ(language_display_name(0), "polski");

@@ -172,11 +172,10 @@ TEST_F(Learners, NoNumberAfterTheLargestInt) {
 TEST_F(Learners, FailedWriteKeepsListAndFile) {
     write_list({"1=Anna"});
     LearnerList list = loaded();
-    atomic_write_hook = [](const std::string&) { throw std::runtime_error("disk full"); };
+    const auto disk_full = [](const std::string&) { throw std::runtime_error("disk full"); };
 
-    EXPECT_THROW(list.add_learner("Ewa"), std::runtime_error);
+    EXPECT_THROW(list.add_learner("Ewa", disk_full), std::runtime_error);
 
-    atomic_write_hook = nullptr;
     EXPECT_EQ(list.learners().size(), 1u);
     EXPECT_EQ(file_bytes(list_file()), "1=Anna\r\n");
     EXPECT_EQ(list.add_learner("Ewa").outcome, AddLearnerOutcome::added);

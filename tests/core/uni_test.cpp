@@ -206,6 +206,80 @@ INSTANTIATE_TEST_SUITE_P(
                     TrimCase{"display_name_value", "\0" + u16(u"Żółw") + kLineEnd, u16(u"Żółw")}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct BlankCase {
+    const char* name;
+    std::string s;
+    bool blank;
+};
+
+class UniIsBlank : public testing::TestWithParam<BlankCase> {};
+
+TEST_P(UniIsBlank, HoldsNoCharacter) {
+    EXPECT_EQ(uni_is_blank(GetParam().s), GetParam().blank);
+}
+
+// One definition with uni_trim: blank exactly when trimming leaves nothing.
+TEST_P(UniIsBlank, AgreesWithTrim) {
+    EXPECT_EQ(uni_is_blank(GetParam().s), uni_trim(GetParam().s) == "\0"s);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, UniIsBlank,
+    testing::Values(BlankCase{"empty", "", true}, BlankCase{"spaces", uni_widen("   "), true},
+                    BlankCase{"control_units", uni_widen("\t\r\n"), true},
+                    BlankCase{"the_u0000_unit", "\0\0"s, true},
+                    BlankCase{"spaces_and_a_read_line_end", uni_widen("  ") + kLineEnd, true},
+                    BlankCase{"what_trim_gives_for_blanks", "\0"s, true},
+                    BlankCase{"a_letter", uni_widen("a"), false},
+                    BlankCase{"a_letter_among_blanks", uni_widen(" a ") + kLineEnd, false},
+                    // Low bytes up to 32 with a nonzero high byte are letters.
+                    BlankCase{"letter_with_a_space_low_byte", u16(u"\u0120"), false},
+                    BlankCase{"letter_with_a_control_low_byte", u16(u"\u0106"), false},
+                    BlankCase{"no_break_space_is_no_blank", u16(u"\u00A0"), false},
+                    // A trailing odd byte is a unit whose zero high byte was cut off.
+                    BlankCase{"trailing_odd_blank_byte", uni_widen(" ") + "\t", true},
+                    BlankCase{"trailing_odd_letter_byte", uni_widen(" ") + "x", false},
+                    BlankCase{"lone_odd_letter_byte", "x", false},
+                    BlankCase{"lone_odd_space_byte", " ", true},
+                    // A field cut after a separator's low byte starts with a stray zero.
+                    BlankCase{"stray_zero_before_spaces", "\0 \0 \0"s, true},
+                    BlankCase{"stray_zero_before_a_letter", "\0A\0"s, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct UnitsCase {
+    const char* name;
+    std::string s;
+    std::u16string units;
+};
+
+class UniUnits : public testing::TestWithParam<UnitsCase> {};
+
+TEST_P(UniUnits, CountsAndReadsWholeUnits) {
+    const UnitsCase& c = GetParam();
+    const int count = uni_unit_count(c.s);
+    ASSERT_EQ(count, static_cast<int>(c.units.size()));
+    for (int k = 1; k <= count; ++k)
+        EXPECT_EQ(static_cast<int>(uni_unit_at(c.s, k)),
+                  static_cast<int>(c.units[static_cast<std::size_t>(k - 1)]))
+            << "unit " << k;
+    // Positions outside the units read as U+0000, like the end of a painted string.
+    EXPECT_EQ(uni_unit_at(c.s, 0), u'\0');
+    EXPECT_EQ(uni_unit_at(c.s, -1), u'\0');
+    EXPECT_EQ(uni_unit_at(c.s, count + 1), u'\0');
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, UniUnits,
+    testing::Values(UnitsCase{"empty", "", u""}, UnitsCase{"ascii", uni_widen("a#"), u"a#"},
+                    // The high byte counts: Ł is U+0141, not "A".
+                    UnitsCase{"both_bytes", u16(u"\u0141\u0120"), u"\u0141\u0120"},
+                    // Bytes above 127 are not sign-extended.
+                    UnitsCase{"high_bytes", u16(u"\u00E9\uFEFF"), u"\u00E9\uFEFF"},
+                    UnitsCase{"read_line_end", uni_widen("x") + kLineEnd, u"x\0"s},
+                    UnitsCase{"dangling_byte_is_no_unit", uni_widen("ab") + "c", u"ab"},
+                    UnitsCase{"lone_byte", "c", u""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 struct FieldCase {
     const char* name;
     int n;

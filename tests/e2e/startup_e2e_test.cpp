@@ -5,7 +5,6 @@
 
 #include <QImage>
 #include <QProcess>
-#include <QThread>
 #include <gtest/gtest.h>
 
 namespace vimo {
@@ -51,24 +50,25 @@ constexpr int exit_window_x = (1024 - 420) / 2, exit_window_y = (768 - 220) / 2;
 
 TEST_F(ProgramUnderX, MainWindowAppearsAndConfirmedExitEndsWithStatusZero) {
     start(QString::fromStdString(course.root()));
-    ASSERT_TRUE(wait_for_window_of_size(kLearnerWindow.width(), kLearnerWindow.height()))
-        << program.readAllStandardError().toStdString();
+    const QString chooser = wait_for_new_window(program, kLearnerWindow);
+    ASSERT_FALSE(chooser.isEmpty()) << program.readAllStandardError().toStdString();
     // The learner chooser comes first, with the last learner selected.
-    const QPoint chooser = centred(kLearnerWindow);
-    click_at(chooser.x() + 230, chooser.y() + 15);
-    key("Return");
-    ASSERT_TRUE(wait_for_window_of_size(kMainWindow.width(), kMainWindow.height()));
-    QThread::msleep(500);
+    ASSERT_TRUE(wait_for_keys(program, chooser));
+    ASSERT_FALSE(opened_by(program, kMainWindow, [] { key("Return"); }).isEmpty());
 
-    // Refusing keeps the program running.
-    click_at(exit_button_x, exit_button_y);
-    QThread::msleep(500);
+    // Refusing closes the exit window and keeps the program running: it opens the
+    // exit window once more.
+    const auto open_exit_window = [this] {
+        return opened_by(program, kExitWindow, [] { click_at(exit_button_x, exit_button_y); });
+    };
+    const QString refused = open_exit_window();
+    ASSERT_FALSE(refused.isEmpty()) << "the exit button opened no exit window";
     click_at(exit_window_x + 230 + 65, exit_window_y + 150 + 22);
-    EXPECT_FALSE(program.waitForFinished(1500));
-    EXPECT_EQ(program.state(), QProcess::Running);
+    ASSERT_TRUE(wait_until_gone(program, refused)) << "the exit window stayed after no";
+    EXPECT_FALSE(program.waitForFinished(0));
+    ASSERT_EQ(program.state(), QProcess::Running);
 
-    click_at(exit_button_x, exit_button_y);
-    QThread::msleep(500);
+    ASSERT_FALSE(open_exit_window().isEmpty()) << "the program no longer answers";
     click_at(exit_window_x + 60 + 65, exit_window_y + 150 + 22);
     ASSERT_TRUE(program.waitForFinished(10000));
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
@@ -78,11 +78,14 @@ TEST_F(ProgramUnderX, MainWindowAppearsAndConfirmedExitEndsWithStatusZero) {
 TEST_F(ProgramUnderX, MissingConfigurationShowsAMessageAndEndsWithStatusOne) {
     test::TempCourse empty;
     start(QString::fromStdString(empty.root()));
-    ASSERT_FALSE(program.waitForFinished(1000)) << "ended without showing the message";
-    const QString window =
-        xdotool({"search", "--sync", "--onlyvisible", "--name", "Lexaro"});
-    ASSERT_FALSE(window.isEmpty());
-    xdotool({"key", "--window", window.split('\n').first(), "Return"});
+    QStringList shown;
+    ASSERT_TRUE(poll([&] {
+        shown = shown_windows(program);
+        return !shown.isEmpty() || program.waitForFinished(0);
+    }));
+    ASSERT_FALSE(shown.isEmpty()) << "ended without showing the message";
+    ASSERT_TRUE(wait_for_keys(program, shown.first()));
+    key("Return");
     ASSERT_TRUE(program.waitForFinished(10000));
     EXPECT_EQ(program.exitCode(), 1);
 }

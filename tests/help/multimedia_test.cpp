@@ -23,6 +23,12 @@ TEST(MediaFile, FilmAndPageLieUnderTheCourseRootRecordingsUnderTheMediaRoot) {
     EXPECT_EQ(media_file(4, config, "12"), "");
 }
 
+TEST(MediaKind, EachTextMediaOpensItsKind) {
+    EXPECT_EQ(media_kind(TextMedia::film), kMediaFilm);
+    EXPECT_EQ(media_kind(TextMedia::page), kMediaPage);
+    EXPECT_EQ(media_kind(TextMedia::recording), kMediaSound);
+}
+
 struct MarksCase {
     const char* name;
     std::optional<std::array<int, 3>> times_ms;

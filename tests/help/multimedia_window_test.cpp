@@ -7,8 +7,8 @@
 #include "support/named_case.h"
 #include "support/temp_course.h"
 #include "support/tone_wav.h"
+#include "support/wait.h"
 
-#include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
 #include <QMediaPlayer>
@@ -18,7 +18,6 @@
 #include <QVideoFrame>
 #include <QVideoSink>
 #include <QVideoWidget>
-#include <functional>
 #include <gtest/gtest.h>
 #include <set>
 #include <string>
@@ -29,19 +28,9 @@ namespace {
 
 VIMO_PRINT_CASES_BY_NAME()
 
-// Opening a stream on the daemon takes a moment at worst; this only bounds the polls.
-constexpr int device_timeout_ms = 15000;
 constexpr int tone_amplitude = 6000;
 
-bool wait_until(const std::function<bool()>& condition, int timeout_ms = device_timeout_ms) {
-    QElapsedTimer elapsed;
-    elapsed.start();
-    while (!condition()) {
-        if (elapsed.elapsed() > timeout_ms) return false;
-        QTest::qWait(20);
-    }
-    return true;
-}
+using test::wait_until;
 
 // The streams playing into the test run's sound daemon, one line each.
 QString sound_daemon_streams() {
@@ -246,6 +235,8 @@ TEST_F(MediaWindow, PlayPauseAndStopButtons) {
     EXPECT_FALSE(form.is_playing());
     EXPECT_FALSE(form.timer_active());
     const qint64 paused_at = player().position();
+    // Standing still has no moment to poll for: it is seen over a stretch in which a
+    // playing recording would have moved on.
     QTest::qWait(300);
     EXPECT_LE(player().position(), paused_at + 50) << "a paused recording stands still";
 

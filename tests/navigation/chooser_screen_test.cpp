@@ -1,13 +1,13 @@
 #include "controls/TransparentButton.h"
+#include "controls/UniLabel.h"
 #include "controls/fcs_image1.h"
 #include "controls/message_window.h"
-#include "controls/UniLabel.h"
 #include "navigation/chooser_fixture.h"
 #include "navigation/chooser_screen.h"
 #include "navigation/chooser_view.h"
 #include "navigation/delete_repetitions_screen.h"
-#include "support/recording_help.h"
 #include "support/modal.h"
+#include "support/recording_help.h"
 
 #include <QFile>
 #include <QTest>
@@ -53,8 +53,8 @@ protected:
     test::RecordingHelp help;
     TForm20 message_window{course.config, &buttons, 43};
     Tkas_powt_Form confirmation{course, buttons};
-    TWyborForm form{course,  results, repetitions, clock, buttons, message_window, confirmation,
-                    help};
+    TWyborForm form{course,  results,        repetitions,  clock,
+                    buttons, message_window, confirmation, help};
     std::vector<OpenContext> opened;
     int all_deleted = 0;
 };

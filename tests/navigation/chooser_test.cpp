@@ -14,10 +14,10 @@ VIMO_PRINT_CASES_BY_NAME()
 using namespace std::chrono;
 using test::ChooserTest;
 using test::cut_field;
-using test::painted;
-using test::text_line;
 using test::kToday;
 using test::local_noon;
+using test::painted;
+using test::text_line;
 
 // --- display_title ---
 
@@ -47,8 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
                       // up by the text before it (the open tasks' fixed title).
                       TitleCase{"TitleWithEqualsIsLookedUpByItsFirstPart",
                                 "S0001=Nazwa2 ANG=Nazwa3 NIEM=", "Lista pierwsza"},
-                      TitleCase{"UnknownTitleWithEqualsStaysUnchanged", "S0009=B=",
-                                "S0009=B="},
+                      TitleCase{"UnknownTitleWithEqualsStaysUnchanged", "S0009=B=", "S0009=B="},
                       TitleCase{"Windows1250LettersBecomeWide", "Ma\xb3y ko\xb3", "Mały koł"}),
     [](const auto& info) { return info.param.name; });
 

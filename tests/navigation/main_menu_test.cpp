@@ -4,8 +4,8 @@
 #include "navigation/click_area.h"
 #include "navigation/exit_window_screen.h"
 #include "navigation/main_menu_screen.h"
-#include "support/recording_help.h"
 #include "support/modal.h"
+#include "support/recording_help.h"
 #include "support/tone_wav.h"
 
 #include <QTest>
@@ -103,19 +103,19 @@ TEST_F(MainMenu, ButtonsAndAreasLeadWhereTheyShould) {
 
     // The help index depends on the interface language; languages without one open
     // the help window on no page.
-    const std::pair<int, std::string> indexes[] = {
-        {0, "Htm_r\\h_index.html"}, {1, "Htm_r\\h_index_en.html"}, {2, ""},
-        {4, "Htm_r\\h_index_sp.html"}};
+    const std::pair<int, std::string> indexes[] = {{0, "Htm_r\\h_index.html"},
+                                                   {1, "Htm_r\\h_index_en.html"},
+                                                   {2, ""},
+                                                   {4, "Htm_r\\h_index_sp.html"}};
     for (const auto& [language, page] : indexes) {
         course.config.language_number = language;
         click_area(form, "lbl_pomoc");
         QTest::keyClick(&form, Qt::Key_F1);
     }
-    EXPECT_EQ(help.pages,
-              (std::vector<std::string>{"Htm_r\\h_dorvi.html", "Htm_r\\h_index.html",
-                                        "Htm_r\\h_index.html", "Htm_r\\h_index_en.html",
-                                        "Htm_r\\h_index_en.html", "", "", "Htm_r\\h_index_sp.html",
-                                        "Htm_r\\h_index_sp.html"}));
+    EXPECT_EQ(help.pages, (std::vector<std::string>{
+                              "Htm_r\\h_dorvi.html", "Htm_r\\h_index.html", "Htm_r\\h_index.html",
+                              "Htm_r\\h_index_en.html", "Htm_r\\h_index_en.html", "", "",
+                              "Htm_r\\h_index_sp.html", "Htm_r\\h_index_sp.html"}));
 }
 
 TEST_F(MainMenu, ShowingPlaysTheOpeningSoundWhenTheCourseHasOne) {

@@ -295,7 +295,6 @@ TEST(RepetitionLayout, EveryFieldSitsAtItsOffset) {
 
 class RepetitionFile : public ::testing::Test {
 protected:
-    void TearDown() override { atomic_write_hook = nullptr; }
     std::string path() const { return course.path("powt_v1r2_55"); }
 
     test::TempCourse course;
@@ -354,10 +353,10 @@ TEST_F(RepetitionFile, AnInterruptedSaveKeepsThePreviousFile) {
     store.powt_save(path());
     const std::string previous = content_of(path());
     store.powt_record_result(40, "tek_2", 40, true, 1, 1, defaults, clock);
-    atomic_write_hook = [](const std::string& temporary) {
+    const auto crash = [](const std::string& temporary) {
         throw FileWriteError(temporary, "simulated crash before the rename");
     };
-    EXPECT_THROW(store.powt_save(path()), FileWriteError);
+    EXPECT_THROW(store.powt_save(path(), crash), FileWriteError);
     EXPECT_EQ(content_of(path()), previous);
 }
 

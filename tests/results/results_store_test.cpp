@@ -183,7 +183,6 @@ TEST(ResultsGroups, SectionTitlesCarryTheGroupIdAndTheNumberWithoutZeros) {
 
 class ResultsFile : public ::testing::Test {
 protected:
-    void TearDown() override { atomic_write_hook = nullptr; }
     std::string path() const { return course.path("7/v1r2_55"); }
     void SetUp() override { course.make_folder("7"); }
 
@@ -233,11 +232,11 @@ TEST_F(ResultsFile, AFolderInPlaceOfTheFileIsAnErrorNotAnEmptyStore) {
 TEST_F(ResultsFile, AnInterruptedSaveKeepsThePreviousFile) {
     store_of({item("lst_1", 57)}).results_save(path());
     const std::string previous = content_of(path());
-    atomic_write_hook = [](const std::string& temporary) {
+    const auto crash = [](const std::string& temporary) {
         throw FileWriteError(temporary, "simulated crash before the rename");
     };
     const ResultsStore bigger = store_of({item("lst_1", 57), item("lst_2", 57)});
-    EXPECT_THROW(bigger.results_save(path()), FileWriteError);
+    EXPECT_THROW(bigger.results_save(path(), crash), FileWriteError);
     EXPECT_EQ(content_of(path()), previous);
     EXPECT_EQ(files_in(course.path("7")), QStringList{"v1r2_55"});
 }

@@ -5,19 +5,19 @@
 #include "support/named_case.h"
 #include "support/temp_course.h"
 #include "support/tone_wav.h"
+#include "support/wait.h"
 
 #include <QAudioFormat>
 #include <QAudioSource>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QMetaEnum>
 #include <QProcess>
-#include <QTest>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -40,20 +40,13 @@ using End = SoundService::PlaybackEnd;
 constexpr int sample_rate = 22050;
 constexpr int loud_amplitude = 8000; // a sine of this amplitude has RMS 5657
 constexpr int soft_amplitude = 2000; // RMS 1414
-// Opening a stream on the daemon, its latency and the monitor's take seconds at
-// worst; these only bound how long a test polls.
-constexpr int device_timeout_ms = 15000;
+constexpr qint64 long_ms = 1200;
+constexpr qint64 short_ms = 600;
+// The player reports its position in steps: a finished playback's last position may
+// fall this much short of the length, and the first one lie this far past the start.
+constexpr qint64 position_step_ms = 100;
 
-// Handles events until condition holds or timeout_ms have passed.
-bool wait_until(const std::function<bool()>& condition, int timeout_ms = device_timeout_ms) {
-    QElapsedTimer elapsed;
-    elapsed.start();
-    while (!condition()) {
-        if (elapsed.elapsed() > timeout_ms) return false;
-        QTest::qWait(20);
-    }
-    return true;
-}
+using test::wait_until;
 
 // Listens to the default input (the monitor of the sink the player plays into) and
 // keeps the RMS level of every 20 ms of it.
@@ -128,20 +121,43 @@ private:
 class Sound : public ::testing::Test {
 protected:
     void SetUp() override {
-        course.write_bytes("wav_r/long.wav", test::tone_wav(1.2, loud_amplitude, sample_rate));
-        course.write_bytes("wav_r/short.wav", test::tone_wav(0.6, soft_amplitude, sample_rate));
-        QObject::connect(&sound, &SoundService::playback_ended, &sound,
-                         [this](End how) { ends.push_back(how); });
+        course.write_bytes("wav_r/long.wav",
+                           test::tone_wav(long_ms / 1000.0, loud_amplitude, sample_rate));
+        course.write_bytes("wav_r/short.wav",
+                           test::tone_wav(short_ms / 1000.0, soft_amplitude, sample_rate));
+        QObject::connect(&sound, &SoundService::playback_ended, &sound, [this](End how) {
+            ends.push_back(how);
+            end_positions.push_back(sound.position_ms());
+        });
     }
     // Course paths as the screens pass them, with "\" and any letter case.
     std::string wav(const std::string& name) const { return course.root() + "WAV_R\\" + name; }
     std::string local(const std::string& name) const { return course.path("wav_r/" + name); }
-    // Plays with wait and returns the milliseconds the call took.
-    qint64 timed_waiting_play(const std::string& file) {
-        QElapsedTimer elapsed;
-        elapsed.start();
+    // Plays with wait and returns the positions the service reported meanwhile.
+    std::vector<qint64> waiting_play(const std::string& file) {
+        std::vector<qint64> positions;
+        QTimer sampler;
+        QObject::connect(&sampler, &QTimer::timeout,
+                         [&] { positions.push_back(sound.position_ms()); });
+        sampler.start(10);
         sound.play_sound(file, true);
-        return elapsed.elapsed();
+        return positions;
+    }
+    // A waiting play that returns only once the recording, file_ms long, was played
+    // whole: from its start, to the end signal at its end.
+    ::testing::AssertionResult played_whole(const std::string& file, qint64 file_ms) {
+        const std::size_t ends_before = ends.size();
+        const std::vector<qint64> positions = waiting_play(file);
+        if (ends.size() == ends_before || ends.back() != End::finished)
+            return ::testing::AssertionFailure() << "returned before the end was signalled";
+        if (std::abs(sound.length_ms() - file_ms) > 10)
+            return ::testing::AssertionFailure() << "a length of " << sound.length_ms();
+        if (end_positions.back() < file_ms - position_step_ms)
+            return ::testing::AssertionFailure() << "ended at " << end_positions.back();
+        if (positions.empty() ||
+            *std::min_element(positions.begin(), positions.end()) > position_step_ms)
+            return ::testing::AssertionFailure() << "did not play from the start";
+        return ::testing::AssertionSuccess();
     }
     bool started_playing() {
         return wait_until([this] { return sound.position_ms() > 0; });
@@ -151,10 +167,11 @@ protected:
     std::vector<std::string> messages;
     SoundService sound{[this](const std::string& message) { messages.push_back(message); }};
     std::vector<End> ends;
+    std::vector<qint64> end_positions; // where each playback was when it ended
 };
 
 TEST_F(Sound, WaitingPlayReturnsAtTheEndOfTheRecordingAndSignalsItOnce) {
-    EXPECT_GE(timed_waiting_play(wav("long.wav")), 1100);
+    EXPECT_TRUE(played_whole(wav("long.wav"), long_ms));
 
     EXPECT_EQ(ends, std::vector<End>{End::finished});
     EXPECT_FALSE(sound.is_playing());
@@ -170,12 +187,12 @@ TEST_F(Sound, PlayWithoutWaitReturnsAtOnceAndEndsByItself) {
     EXPECT_TRUE(sound.is_playing());
     ASSERT_TRUE(wait_until([this] { return !ends.empty(); }));
     EXPECT_EQ(ends, std::vector<End>{End::finished});
-    EXPECT_GE(sound.position_ms(), 1100) << "played to the end";
+    EXPECT_GE(end_positions.back(), long_ms - position_step_ms) << "played to the end";
 }
 
 TEST_F(Sound, SameFileTwicePlaysTwiceFromTheStartWithoutReopening) {
-    EXPECT_GE(timed_waiting_play(wav("short.wav")), 500);
-    EXPECT_GE(timed_waiting_play(wav("short.wav")), 500) << "the second play rewound";
+    EXPECT_TRUE(played_whole(wav("short.wav"), short_ms));
+    EXPECT_TRUE(played_whole(wav("short.wav"), short_ms)) << "the second play rewound";
 
     EXPECT_EQ(sound.openings(), 1);
     EXPECT_EQ(ends, (std::vector<End>{End::finished, End::finished}));
@@ -190,7 +207,7 @@ TEST_F(Sound, StopClosesTheFileSoTheSamePlayReopensIt) {
     EXPECT_EQ(ends, std::vector<End>{End::interrupted});
     EXPECT_FALSE(sound.is_playing());
     EXPECT_EQ(sound.open_file(), "");
-    EXPECT_GE(timed_waiting_play(wav("long.wav")), 1100) << "played whole from the start";
+    EXPECT_TRUE(played_whole(wav("long.wav"), long_ms));
     EXPECT_EQ(sound.openings(), 2);
     EXPECT_EQ(ends, (std::vector<End>{End::interrupted, End::finished}));
 }
@@ -199,7 +216,7 @@ TEST_F(Sound, PlayingWhileAnotherPlaysCutsTheFirstOff) {
     sound.play_sound(wav("long.wav"), false);
     ASSERT_TRUE(started_playing());
 
-    EXPECT_GE(timed_waiting_play(wav("short.wav")), 500);
+    EXPECT_TRUE(played_whole(wav("short.wav"), short_ms));
 
     EXPECT_EQ(ends, (std::vector<End>{End::interrupted, End::finished}));
     EXPECT_EQ(sound.open_file(), local("short.wav"));
@@ -299,7 +316,7 @@ TEST_F(Sound, UnplayableFileIsReportedAndTheNextFilePlays) {
         EXPECT_EQ(ends, std::vector<End>{End::failed});
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_NE(messages[0].find(wav("broken.wav")), std::string::npos) << messages[0];
-        EXPECT_GE(timed_waiting_play(wav("long.wav")), 1100);
+        EXPECT_TRUE(played_whole(wav("long.wav"), long_ms));
         EXPECT_EQ(ends, (std::vector<End>{End::failed, End::finished}));
         EXPECT_EQ(messages.size(), 1u) << messages.back();
     }
@@ -309,7 +326,7 @@ TEST_F(Sound, UnplayableFileCutOffWhileOpeningDoesNotFailTheNext) {
     course.write_bytes("wav_r/broken.wav", "this is not a recording\r\n");
 
     sound.play_sound(wav("broken.wav"), false);
-    EXPECT_GE(timed_waiting_play(wav("long.wav")), 1100);
+    EXPECT_TRUE(played_whole(wav("long.wav"), long_ms));
 
     EXPECT_EQ(ends, (std::vector<End>{End::interrupted, End::finished}));
     EXPECT_EQ(messages, std::vector<std::string>{});
@@ -354,16 +371,15 @@ TEST_F(Sound, WaitingPlayStartsTheScreenTimerAfterTheEnd) {
     EXPECT_TRUE(screen_timer.isActive());
 }
 
+// Timers fire in the order they fall due, so a timer due shortly before the end of
+// the wait fires inside it only if the wait both handles events and lasts its time.
 TEST_F(Sound, WaitMsHandlesEventsWhileItWaits) {
     bool fired = false;
-    QTimer::singleShot(50, [&] { fired = true; });
-    QElapsedTimer elapsed;
-    elapsed.start();
+    QTimer::singleShot(250, Qt::PreciseTimer, [&] { fired = true; });
 
     sound.wait_ms(300);
 
     EXPECT_TRUE(fired);
-    EXPECT_GE(elapsed.elapsed(), 290);
 }
 
 TEST_F(Sound, StalledDeviceEndsAWaitingPlayAsFailed) {
@@ -380,7 +396,7 @@ TEST_F(Sound, StalledDeviceEndsAWaitingPlayAsFailed) {
 
     suspended.reset();
     sound.set_stall_margin_ms(SoundService::default_stall_margin_ms);
-    EXPECT_GE(timed_waiting_play(wav("short.wav")), 500) << "plays again once the device works";
+    EXPECT_TRUE(played_whole(wav("short.wav"), short_ms)) << "plays again once the device works";
     EXPECT_EQ(ends.back(), End::finished);
 }
 

@@ -157,6 +157,13 @@ TEST(Layout, PicturesStandInlineAndTheTextGoesOnThreePixelsAfter) {
     EXPECT_FALSE(laid.items[1].picture.has_value());
 }
 
+TEST(Layout, APictureStaysOnItsLineEvenPastTheEdge) {
+    // A 53-unit word (371 wide) leaves the pen at 375; the 40-pixel picture crosses 381
+    // but stays, and the next word wraps.
+    const Layout laid = layout({UniString(106, 'w'), u("[YES]"), u("x")}, FixedMeasure());
+    EXPECT_EQ(places(laid), (std::vector<std::pair<int, int>>{{1, 1}, {375, 1}, {1, 21}}));
+}
+
 struct WrapCase {
     const char* name;
     int units; // of the regular word after the bold "abc" (27 wide, at 1)

@@ -6,9 +6,11 @@
 
 #include <ostream>
 
-#define VIMO_PRINT_CASES_BY_NAME()                                                            \
-    template <typename Case>                                                                  \
-        requires requires(const Case& c) { c.name; }                                          \
-    void PrintTo(const Case& c, std::ostream* os) {                                           \
-        *os << c.name;                                                                        \
+#define VIMO_PRINT_CASES_BY_NAME()                                                                 \
+    template <typename Case>                                                                       \
+    requires requires(const Case& c) {                                                             \
+        c.name;                                                                                    \
+    }                                                                                              \
+    void PrintTo(const Case& c, std::ostream* os) {                                                \
+        *os << c.name;                                                                             \
     }

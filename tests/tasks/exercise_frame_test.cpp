@@ -169,14 +169,10 @@ TEST_F(Reporting, AnsweringWithoutCheckingRecordsAnUncompletedResult) {
     EXPECT_EQ(results.record(2)->completed, 0);
 }
 
-TEST(TaskKinds, CodesHelpTextsAndPages) {
+TEST(TaskKinds, ATaskCarriesTheCodeOfItsKind) {
     EXPECT_EQ(task_code(task_of_kind("MC")), std::optional<std::uint8_t>(40));
     EXPECT_EQ(task_code(task_of_kind("DV")), std::optional<std::uint8_t>(46));
     EXPECT_EQ(task_code(task_of_kind("mc")), std::nullopt);
-    EXPECT_EQ(task_help_text("TF"), 137);
-    EXPECT_EQ(task_help_text("HH"), std::nullopt);
-    EXPECT_EQ(task_help_page("DV"), "Htm_r\\h_comp.html#ddv");
-    EXPECT_EQ(task_help_page("MC"), "Htm_r\\h_comp.html#filmy");
 }
 
 } // namespace

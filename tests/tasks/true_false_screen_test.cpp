@@ -3,8 +3,7 @@
 #include "controls/picture_controls.h"
 #include "core/qt_text.h"
 #include "exercises/tasks/true_false_screen.h"
-#include "support/fixed_sources.h"
-#include "support/temp_course.h"
+#include "support/screen_services_fixture.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -12,10 +11,22 @@
 namespace vimo {
 namespace {
 
-class TfScreen : public ::testing::Test {
+class TfScreen : public ::testing::Test, protected test::ScreenServicesFixture {
 protected:
-    TfScreen() {
-        course.config.course_root = files.root();
+    TfScreen() : ScreenServicesFixture({2, 0, 1}) {
+        // Five pictures of their own colours, so that a mix-up shows.
+        files.make_folder("gfx_r");
+        const std::pair<const char*, QColor> pictures[] = {{"img_normal", Qt::white},
+                                                           {"img_checked", Qt::blue},
+                                                           {"img_bad", Qt::yellow},
+                                                           {"stan_ok", Qt::green},
+                                                           {"stan_bad", Qt::red}};
+        for (const auto& [name, colour] : pictures) {
+            QImage image(18, 18, QImage::Format_RGB32);
+            image.fill(colour);
+            image.setPixelColor(0, 17, QColor(255, 0, 255)); // the see-through colour
+            image.save(QString::fromStdString(files.path(std::string("gfx_r/") + name + ".bmp")));
+        }
         task.kind = "TF";
         task.header = uni_widen("T1#1#bg#Tick.#x#Tick.#");
         task.kind_line = qstring_to_uni(QString::fromUtf8(
@@ -33,62 +44,69 @@ protected:
         return -1;
     }
 
-    test::TempCourse files;
-    CourseState course;
-    TMyImageList buttons;
-    NoHelp help;
-    test::ScriptedRandom random{{2, 0, 1}};
     TaskEntry task;
     LessonContext lesson;
-    InstructionWordTable instructions;
-    TC_TF_Form form{course, buttons, help, instructions, random};
+    TC_TF_Form form{services};
 };
 
 TEST_F(TfScreen, BoxesSitUnderTheirTitlesBesideEachStatement) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     const TfLayout& layout = form.list().layout();
-    const QFontMetrics title([] {
-        QFont font("Verdana");
-        font.setPointSize(10);
-        font.setBold(true);
-        return font;
-    }());
-    EXPECT_EQ(layout.columns_width,
-              2 * std::max(title.horizontalAdvance("Prawda"),
-                           title.horizontalAdvance(QString::fromUtf8("Fałsz"))) +
-                  10);
+    // "Prawda", the wider title, is 55 pixels wide in the bold list font (Verdana falls
+    // back to DejaVu Sans Bold here): the columns are twice that plus 10.
+    EXPECT_EQ(layout.columns_width, 120);
+    EXPECT_EQ(layout.middle, 60);
+    EXPECT_EQ(layout.true_title_x, 3);
+    EXPECT_EQ(form.list().pos(), QPoint(50, 150));
+    // The 18-pixel boxes are centred on a quarter (30) and three quarters (90) of the
+    // columns, one statement line (24) apart, from 24 below the list's top.
     for (int i = 0; i < 3; ++i) {
-        EXPECT_TRUE(form.trueBox(i).isVisible());
-        // Centred on a quarter of the columns (the true one) and three quarters (false).
-        EXPECT_EQ(form.trueBox(i).x() + form.trueBox(i).width() / 2 - form.list().x(),
-                  layout.columns_width / 4);
-        EXPECT_EQ(form.falseBox(i).x() + form.falseBox(i).width() / 2 - form.list().x(),
-                  layout.columns_width / 4 * 3);
-        EXPECT_EQ(form.trueBox(i).y(), form.falseBox(i).y());
+        EXPECT_TRUE(form.true_box(i).isVisible());
+        EXPECT_EQ(form.true_box(i).pos(), QPoint(50 + 30 - 9, 150 + 24 + 24 * i)) << i;
+        EXPECT_EQ(form.false_box(i).pos(), QPoint(50 + 90 - 9, 150 + 24 + 24 * i)) << i;
     }
-    EXPECT_FALSE(form.trueBox(3).isVisible());
-    EXPECT_GT(form.trueBox(1).y(), form.trueBox(0).y());
+    EXPECT_FALSE(form.true_box(3).isVisible());
 }
 
 TEST_F(TfScreen, TickingAndCheckingScoresAndMarks) {
     const int sky = index_of("Sky is blue");
     const int snow = index_of("Snow is black");
     ASSERT_GE(sky, 0);
-    QTest::mouseClick(&form.falseBox(sky), Qt::LeftButton);
-    QTest::mouseClick(&form.trueBox(sky), Qt::LeftButton); // the last tick counts
-    QTest::mouseClick(&form.trueBox(snow), Qt::LeftButton);
+    QTest::mouseClick(&form.false_box(sky), Qt::LeftButton);
+    QTest::mouseClick(&form.true_box(sky), Qt::LeftButton); // the last tick counts
+    QTest::mouseClick(&form.true_box(snow), Qt::LeftButton);
     EXPECT_TRUE(form.engine().choice(sky).true_chosen);
     EXPECT_FALSE(form.engine().choice(sky).false_chosen);
-    QTest::mouseClick(&form.checkButton(), Qt::LeftButton);
+    QTest::mouseClick(&form.check_button(), Qt::LeftButton);
     EXPECT_EQ(form.attempt().correct, 1);
     EXPECT_EQ(form.attempt().score(), 33);
-    EXPECT_EQ(form.scorePanel().wynik(), 33);
+    EXPECT_EQ(form.score_panel().wynik(), 33);
     for (int i = 0; i < 3; ++i) {
-        EXPECT_TRUE(form.resultMark(i).isVisible());
-        EXPECT_EQ(form.resultMark(i).y(), form.trueBox(i).y());
+        EXPECT_TRUE(form.result_mark(i).isVisible());
+        EXPECT_EQ(form.result_mark(i).y(), form.true_box(i).y());
     }
     EXPECT_EQ(form.engine().result(snow), TfResult::wrong_column);
-    QTest::mouseClick(&form.falseBox(snow), Qt::LeftButton);
+
+    // Each statement's boxes and mark show what became of it.
+    const int grass = index_of("Grass is green");
+    const AnswerPictures pictures = AnswerPictures::load(course.config);
+    struct Shown {
+        int statement;
+        const QImage& true_box;
+        const QImage& false_box;
+        const QImage& mark;
+    };
+    const Shown shown[] = {
+        {sky, pictures.box_checked, pictures.box_normal, pictures.mark_ok},
+        {snow, pictures.box_bad, pictures.box_checked, pictures.mark_bad},     // ticked wrongly
+        {grass, pictures.box_checked, pictures.box_normal, pictures.mark_bad}, // left blank
+    };
+    for (const Shown& s : shown) {
+        EXPECT_EQ(form.true_box(s.statement).picture(), s.true_box) << s.statement;
+        EXPECT_EQ(form.false_box(s.statement).picture(), s.false_box) << s.statement;
+        EXPECT_EQ(form.result_mark(s.statement).picture(), s.mark) << s.statement;
+    }
+    QTest::mouseClick(&form.false_box(snow), Qt::LeftButton);
     EXPECT_FALSE(form.engine().choice(snow).false_chosen) << "frozen after checking";
 }
 

@@ -78,6 +78,46 @@ TEST(CourseTool, CheckWarnsAboutWhatTheTablesNameButIsMissing) {
     EXPECT_EQ(check.out.find(": error: "), std::string::npos);
 }
 
+// The program reads on without the phrases past the table, so the checker names the
+// first one left out without failing the course.
+TEST(CourseTool, CheckWarnsAboutPhrasesPastTheTableAndPasses) {
+    test::TempCourse course;
+    write_small_course(course);
+    std::vector<std::string> phrases{"/ no pair on this line"};
+    for (int i = 1; i <= 72; ++i)
+        phrases.push_back("k" + std::to_string(i) + "=v");
+    course.write_8bit("ss_r.t", phrases);
+    const ToolRun check = run({"check", course.root()});
+    EXPECT_EQ(check.status, 0) << check.out;
+    EXPECT_EQ(check.out, "ss_r.t:72: warning: more than 70 phrase pairs: the table holds 70, "
+                         "this line and the rest are left out\n");
+}
+
+// Each language folder is checked as the program loads it: the texts and names past
+// their tables are left out with a warning, and the course still passes.
+TEST(CourseTool, CheckWarnsAboutLanguageTablesPastTheirCapacityInEachFolder) {
+    test::TempCourse course;
+    write_small_course(course);
+    std::vector<std::string> names{"", "no pair on this line"};
+    for (int i = 1; i <= 10001; ++i)
+        names.push_back("K" + std::to_string(i) + "=Name");
+    course.write_utf16("Lang_r/0/nazwy_ru.txt", names);
+    std::vector<std::string> texts;
+    for (int i = 1; i <= 201; ++i)
+        texts.push_back(std::to_string(i) + "=k=t=");
+    course.write_utf16("Lang_r/1/infa_ru.txt", texts);
+    course.write_utf16("Lang_r/1/nazwy_ru.txt", {"G1=Grammar"});
+    course.write_utf16("Lang_r/1/grau.txt", {"1=x=G1=Grammar="});
+
+    const ToolRun check = run({"check", course.root()});
+    EXPECT_EQ(check.status, 0) << check.out;
+    EXPECT_EQ(check.out,
+              "Lang_r/0/nazwy_ru.txt:10003: warning: more than 10000 display-name pairs: the table "
+              "holds 10000, this line and the rest are left out\n"
+              "Lang_r/1/infa_ru.txt:201: warning: more than 200 interface texts: the table holds "
+              "200, this line and the rest are left out\n");
+}
+
 TEST(CourseTool, ItemsListsTheRecordsOfANewLearner) {
     test::TempCourse course;
     write_small_course(course);

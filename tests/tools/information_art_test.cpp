@@ -36,7 +36,8 @@ TEST(InformationArt, BackgroundsKeepTheTextAreaPlainAndTheCaptionStripDark) {
             for (int x = 12; x < 12 + 381; ++x)
                 darkest = std::min(darkest, luminance(image.pixel(x, y)));
         EXPECT_GE(darkest, 240);
-        for (int x = 0; x < 421; x += 20) EXPECT_LT(luminance(image.pixel(x, 15)), 110) << x;
+        for (int x = 0; x < 421; x += 20)
+            EXPECT_LT(luminance(image.pixel(x, 15)), 110) << x;
     }
     EXPECT_NE(draw_information_background(true), draw_information_background(false));
 }

@@ -1,13 +1,14 @@
 #include "course_tool/course_check.h"
 
 #include "core/course_loaders.h"
+#include "core/course_state.h"
 #include "core/encoding.h"
 #include "core/interface_texts.h"
 #include "core/paths.h"
 #include "core/startup.h"
-#include "core/text_file.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace vimo {
 
@@ -17,17 +18,8 @@ std::string relative_name(const Config& config, const std::string& course_path) 
     return course_relative_name(config.course_root, course_path);
 }
 
-void check_course_text_file(const Config& config, const std::string& path, bool required,
-                            CourseProblems& problems) {
-    try {
-        if (!read_course_text_file(resolve_path(path)) && required) {
-            problems.error(relative_name(config, path), 0, "the file is missing");
-        }
-    } catch (const CourseFileError& error) {
-        problems.error(relative_name(config, path), error.line(), error.problem());
-    }
-}
-
+// Each folder's tables are loaded as the program loads them when that language is
+// chosen, so the checker reports what the program would.
 void check_language_folders(LoadedCourse& course) {
     const std::vector<int> languages = available_languages(course.config.course_root);
     if (languages.empty()) {
@@ -35,13 +27,13 @@ void check_language_folders(LoadedCourse& course) {
                               "no interface-language folder Lang_r\\0\\ .. Lang_r\\4\\");
     }
     for (const int language : languages) {
-        Config config = course.config;
-        set_interface_language(config, language);
-        check_course_text_file(config, config.language_path("infa_ru.txt"), true, course.problems);
-        check_course_text_file(config, config.language_path("nazwy_ru.txt"), true, course.problems);
-        CourseTables groups;
-        load_lesson_groups(config, groups, course.problems);
-        if (language == course.config.language_number) course.tables.groups = groups.groups;
+        CourseState state;
+        state.config = course.config;
+        set_interface_language(state.config, language);
+        load_language_tables(state, course.problems);
+        if (language == course.config.language_number) {
+            course.tables.groups = std::move(state.tables.groups);
+        }
     }
 }
 

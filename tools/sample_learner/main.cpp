@@ -4,8 +4,8 @@
 // file gets the defaults with interface language 0.
 #include "core/atomic_file.h"
 #include "core/clock.h"
-#include "core/learners.h"
 #include "core/course_loaders.h"
+#include "core/learners.h"
 #include "course_tool/course_check.h"
 #include "repetitions/repetition_store.h"
 #include "results/results_store.h"
@@ -59,7 +59,8 @@ int make_sample_learner(const std::string& root, const std::string& name) {
         std::cerr << "the name \"" << name << "\" cannot be added (taken, too short or too long)\n";
         return 1;
     }
-    vimo::make_learner_current(config, learners.learners()[static_cast<std::size_t>(added.position)]);
+    vimo::make_learner_current(config,
+                               learners.learners()[static_cast<std::size_t>(added.position)]);
 
     SettableClock clock;
     const system_clock::time_point today = system_clock::now();

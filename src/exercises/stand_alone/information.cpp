@@ -1,5 +1,7 @@
 #include "exercises/stand_alone/information.h"
 
+#include "core/word_flow.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -12,13 +14,13 @@ bool starts_with(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
 }
 
-bool is_space_unit(std::string_view text, std::size_t byte) {
-    return text[byte] == ' ' && text[byte + 1] == '\0';
+bool is_space_unit(std::string_view text, int k) {
+    return uni_unit_at(text, k) == u' ';
 }
 
 // The 8-bit form of a word, upper-cased, for comparing with the tokens.
 std::string token_form(std::string_view word) {
-    std::string form = uni_narrow(word, 1, static_cast<int>(word.size() / 2));
+    std::string form = uni_narrow(word, 1, uni_unit_count(word));
     std::ranges::transform(form, form.begin(), [](char c) {
         return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     });
@@ -64,35 +66,32 @@ PreparedText prepare_text(std::string_view information_text) {
         prepared.background = Background::help;
     }
     // The line's U+0000 and the zero byte uni_trim appends; a zero high byte of a
-    // character such as U+0434 can survive that, and so does nothing else: a
-    // dangling odd byte is never part of a character.
+    // character such as U+0434 can survive that, and so does nothing else.
     while (text.size() >= 2 && text.back() == '\0' &&
            (text[text.size() - 2] == '\0' || text[text.size() - 2] == '\1'))
         text.pop_back();
-    if (text.size() % 2 != 0) text.pop_back();
 
     // Runs of spaces become one; whole units are compared, so letters whose low byte
-    // is 20 hex (U+0420 and the like) stay.
+    // is 20 hex (U+0420 and the like) stay, and a dangling odd byte, never part of a
+    // character, is left out.
     std::string collapsed;
     collapsed.reserve(text.size());
-    for (std::size_t byte = 0; byte + 1 < text.size(); byte += 2) {
-        const bool space = is_space_unit(text, byte);
-        if (space && byte + 3 < text.size() && is_space_unit(text, byte + 2)) continue;
-        collapsed.append(text, byte, 2);
+    for (int k = 1; k <= uni_unit_count(text); ++k) {
+        if (is_space_unit(text, k) && is_space_unit(text, k + 1)) continue;
+        collapsed.append(uni_copy(text, k, 1));
     }
-    std::size_t start = 0;
-    if (collapsed.size() >= 2 && is_space_unit(collapsed, 0)) start = 2;
+    const int first = is_space_unit(collapsed, 1) ? 2 : 1;
 
     UniString word;
-    for (std::size_t byte = start; byte + 1 < collapsed.size(); byte += 2) {
-        if (is_space_unit(collapsed, byte)) {
+    for (int k = first; k <= uni_unit_count(collapsed); ++k) {
+        if (is_space_unit(collapsed, k)) {
             if (word.empty()) break; // only at a trailing space: runs are collapsed
             prepared.words.push_back(std::move(word));
             word.clear();
             if (prepared.words.size() == kMaxWords) return prepared;
             continue;
         }
-        word.append(collapsed, byte, 2);
+        word.append(uni_copy(collapsed, k, 1));
     }
     if (!word.empty() && prepared.words.size() < kMaxWords)
         prepared.words.push_back(std::move(word));
@@ -118,8 +117,13 @@ Token classify(std::string_view word) {
 
 Layout layout(const std::vector<UniString>& words, const Measure& measure) {
     Layout result;
-    int x = kStart;
-    int y = kStart;
+    WordFlow flow({.start_x = kStart,
+                   .top = kStart,
+                   .wrap_x = kStart,
+                   .right = kAreaWidth,
+                   .line_step = kLineStep,
+                   .gap = kGap,
+                   .wide_word = WideWord::wraps});
     Style style;
     const UniString space = uni_widen(" ");
     const std::size_t count = words.size();
@@ -128,15 +132,14 @@ Layout layout(const std::vector<UniString>& words, const Measure& measure) {
         const std::string form = token_form(word);
         // A bold word in brackets stands closer to them: "(" <b> word </b> ")".
         if (i > 0 && form == "<B>" && token_form(words[i - 1]) == "(")
-            x -= measure.width(space, style);
+            flow.move_pen(-measure.width(space, style));
         if (i + 1 < count && form == "</B>" && token_form(words[i + 1]) == ")")
-            x -= measure.width(space, style);
+            flow.move_pen(-measure.width(space, style));
 
         const Token token = classify(word);
         switch (token.kind) {
         case TokenKind::new_line:
-            y += kLineStep;
-            x = kStart;
+            flow.new_line();
             break;
         case TokenKind::bold_on:
             style.bold = true;
@@ -150,23 +153,20 @@ Layout layout(const std::vector<UniString>& words, const Measure& measure) {
         case TokenKind::italic_off:
             style.italic = false;
             break;
-        case TokenKind::picture:
-            result.items.push_back({x, y, token.picture, {}, style});
-            x += measure.picture_width(token.picture) + kGap;
+        case TokenKind::picture: {
+            // Pictures are small and stay on their line: only words are wrapped.
+            const WordFlow::Place at = flow.place_inline(measure.picture_width(token.picture));
+            result.items.push_back({at.x, at.y, token.picture, {}, style});
             break;
+        }
         case TokenKind::word: {
-            const int width = measure.width(word, style);
-            if (x + width > kAreaWidth) {
-                y += kLineStep;
-                x = kStart;
-            }
-            result.items.push_back({x, y, std::nullopt, word, style});
-            x += width + kGap;
+            const WordFlow::Place at = flow.place(measure.width(word, style));
+            result.items.push_back({at.x, at.y, std::nullopt, word, style});
             break;
         }
         }
     }
-    result.end_y = y;
+    result.end_y = flow.y();
     return result;
 }
 

@@ -47,7 +47,8 @@ TabStart start_task(LessonContext& lesson, int tab, const TabRules& rules) {
     const TaskEntry* task = lesson.task(tab);
     if (!task) return TabStart::none;
     const int visited = static_cast<int>(std::ranges::count(lesson.visited, true));
-    const bool typing = task->kind == "WP";
+    const ExerciseKind* kind = exercise_kind_for_task(task->kind);
+    const bool typing = kind && kind->screen == KindScreen::typing;
     if (typing && rules.block_access && visited < lesson.tab_count() - 1) return TabStart::locked;
     if (typing && rules.network && !rules.network_allows_typing) return TabStart::locked;
     if (tab == lesson.current_tab) return TabStart::current;
@@ -99,28 +100,15 @@ bool report_task(const TaskAttempt& attempt, const LessonContext& lesson, int ta
     const TaskEntry* task = lesson.task(tab);
     const std::optional<std::uint8_t> id = lesson.task_id(tab);
     if (!task || !id) return false;
-    const std::optional<std::uint8_t> code = task_code(*task);
-    if (!code) return false;
+    const ExerciseKind* kind = exercise_kind_for_task(task->kind);
+    if (!kind) return false;
     const int score = attempt.score();
-    results.results_record(score, lesson.lesson_key, *code, *id, attempt.checked, clock);
-    repetitions.powt_record_result(score, lesson.lesson_key, *code, attempt.checked, *id, tab,
-                                   settings, clock);
+    const auto code = static_cast<std::uint8_t>(kind->code);
+    results.results_record(score, lesson.lesson_key, code, *id, attempt.checked, clock);
+    if (const std::optional<int> position = repetition_position(*kind, tab))
+        repetitions.powt_record_result(score, lesson.lesson_key, code, attempt.checked, *id,
+                                       *position, settings, clock);
     return true;
-}
-
-std::optional<int> task_help_text(std::string_view kind) {
-    static constexpr std::array<std::pair<std::string_view, int>, 6> texts{
-        {{"DD", 133}, {"DV", 134}, {"DF", 135}, {"MC", 136}, {"TF", 137}, {"WP", 138}}};
-    for (const auto& [name, text] : texts)
-        if (name == kind) return text;
-    return std::nullopt; // matching has no help button
-}
-
-std::string task_help_page(std::string_view kind) {
-    if (kind == "DD") return "Htm_r\\h_comp.html#dd";
-    if (kind == "DV") return "Htm_r\\h_comp.html#ddv";
-    if (kind == "HH") return "Htm_r\\h_comp.html#h";
-    return "Htm_r\\h_comp.html#filmy";
 }
 
 } // namespace vimo

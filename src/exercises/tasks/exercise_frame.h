@@ -93,14 +93,11 @@ struct TaskAttempt {
 std::optional<std::uint8_t> task_code(const TaskEntry& task);
 
 // Closing the task of tab: an attempt with something done is recorded in the results
-// and the repetitions (task position = the tab); nothing is recorded otherwise. The
+// and the repetitions (at the task position its kind gives, the tab); nothing is
+// recorded otherwise. The
 // caller then saves both files whatever was recorded. Returns whether it recorded.
 bool report_task(const TaskAttempt& attempt, const LessonContext& lesson, int tab,
                  ResultsStore& results, RepetitionStore& repetitions,
                  const RepetitionSettings& settings, const Clock& clock);
-
-// The help text (information window) and help page anchor of a task kind.
-std::optional<int> task_help_text(std::string_view kind);
-std::string task_help_page(std::string_view kind);
 
 } // namespace vimo

@@ -1,32 +1,43 @@
 #include "exercises/tasks/multiple_choice.h"
 
+#include "core/word_flow.h"
 #include "exercises/tasks/text_painter.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace vimo {
 
 namespace {
 
-const std::string kCorrectMarker = uni_widen("T_");
-
-int unit_count(std::string_view text) {
-    return static_cast<int>(text.size() / 2);
-}
-
-bool is_blank(std::string_view item) {
-    for (std::size_t i = 0; i + 1 < item.size(); i += 2)
-        if (item[i + 1] != 0 || static_cast<unsigned char>(item[i]) > 0x20) return false;
-    return true;
-}
-
 void add_item(McQuestion& question, UniString item) {
     if (static_cast<int>(question.items.size()) > MultipleChoice::kMaxAnswers) return;
-    if (item.starts_with(kCorrectMarker)) {
-        item.erase(0, kCorrectMarker.size());
-        question.correct = static_cast<int>(question.items.size()) + 1;
-    }
+    if (take_correct_marker(item)) question.correct = static_cast<int>(question.items.size()) + 1;
     question.items.push_back(std::move(item));
+}
+
+// Marks the answers of one question after checking; true when its correct answer
+// was the one ticked.
+bool mark_answers(const McQuestion& question,
+                  std::array<McMarks, MultipleChoice::kMaxAnswers>& answers) {
+    const int c = question.correct;
+    bool any_selected = false;
+    for (const McMarks& marks : answers)
+        any_selected = any_selected || marks.selected;
+    McMarks* right = c >= 2 ? &answers[static_cast<std::size_t>(c - 2)] : nullptr;
+    if (!any_selected && right) right->mark_bad = true;
+    const bool counted = right && right->selected;
+    if (counted) right->mark_ok = true;
+    for (int item = 2; item <= question.answer_count() + 1; ++item) {
+        McMarks& marks = answers[static_cast<std::size_t>(item - 2)];
+        if (item != c && marks.selected) {
+            marks.wrong = true;
+            marks.mark_bad = true;
+        }
+    }
+    // The correct answers always show ticked after checking.
+    if (right) right->selected = true;
+    return counted;
 }
 
 } // namespace
@@ -40,7 +51,7 @@ UniString task_content(std::string_view content_line) {
 std::vector<McQuestion> parse_multiple_choice(std::string_view content) {
     std::vector<McQuestion> questions;
     std::string_view rest = content;
-    while (!rest.empty() && !is_blank(rest)) {
+    while (!rest.empty() && !uni_is_blank(rest)) {
         McQuestion question;
         while (true) {
             const int equals = uni_find(1, rest, "=", true);
@@ -51,9 +62,9 @@ std::vector<McQuestion> parse_multiple_choice(std::string_view content) {
                 continue;
             }
             // The last item ends at "#" (or at the end of a line that lacks it).
-            const int end = hash > 0 ? hash : unit_count(rest) + 1;
+            const int end = hash > 0 ? hash : uni_unit_count(rest) + 1;
             const UniString last = uni_copy(rest, 1, end - 1);
-            if (!is_blank(last)) add_item(question, last);
+            if (!uni_is_blank(last)) add_item(question, last);
             rest.remove_prefix(std::min(rest.size(), static_cast<std::size_t>(end) * 2));
             break;
         }
@@ -85,56 +96,27 @@ void MultipleChoice::load(std::string_view content, RandomSource& random) {
     m_questions = parse_multiple_choice(content);
     random.reseed();
     shuffle_answers(m_questions, random);
-    m_marks.assign(m_questions.size(), {});
-    m_attempt = {};
+    m_answers.reset(m_questions.size());
 }
 
 const McMarks& MultipleChoice::marks(int q, int item) const {
-    static const McMarks none;
-    if (q < 0 || q >= static_cast<int>(m_marks.size()) || item < 2 || item > kMaxAnswers + 1)
-        return none;
-    return m_marks[static_cast<std::size_t>(q)][static_cast<std::size_t>(item - 2)];
+    return slot_or_none(m_answers.slot(q), item - 2);
 }
 
 bool MultipleChoice::choose(int q, int item) {
-    if (m_attempt.checked) return false;
-    if (q < 0 || q >= static_cast<int>(m_questions.size())) return false;
-    if (item < 2 || item > m_questions[static_cast<std::size_t>(q)].answer_count() + 1)
-        return false;
-    m_attempt.acted = true;
-    auto& answers = m_marks[static_cast<std::size_t>(q)];
-    for (McMarks& marks : answers)
-        marks.selected = false;
-    answers[static_cast<std::size_t>(item - 2)].selected = true;
-    return true;
+    const bool is_answer = q >= 0 && q < static_cast<int>(m_questions.size()) && item >= 2 &&
+                           item <= m_questions[static_cast<std::size_t>(q)].answer_count() + 1;
+    return m_answers.choose(q, is_answer, [item](Answers& answers) {
+        for (McMarks& marks : answers)
+            marks.selected = false;
+        answers[static_cast<std::size_t>(item - 2)].selected = true;
+    });
 }
 
 void MultipleChoice::check() {
-    int correct = 0;
-    for (std::size_t q = 0; q < m_questions.size(); ++q) {
-        const McQuestion& question = m_questions[q];
-        auto& answers = m_marks[q];
-        const int c = question.correct;
-        bool any_selected = false;
-        for (const McMarks& marks : answers)
-            any_selected = any_selected || marks.selected;
-        McMarks* right = c >= 2 ? &answers[static_cast<std::size_t>(c - 2)] : nullptr;
-        if (!any_selected && right) right->mark_bad = true;
-        if (right && right->selected) {
-            right->mark_ok = true;
-            ++correct;
-        }
-        for (int item = 2; item <= question.answer_count() + 1; ++item) {
-            McMarks& marks = answers[static_cast<std::size_t>(item - 2)];
-            if (item != c && marks.selected) {
-                marks.wrong = true;
-                marks.mark_bad = true;
-            }
-        }
-        // The correct answers always show ticked after checking.
-        if (right) right->selected = true;
-    }
-    m_attempt.check(correct, static_cast<int>(m_questions.size()) - correct);
+    m_answers.check([this](int q, Answers& answers) {
+        return mark_answers(m_questions[static_cast<std::size_t>(q)], answers);
+    });
 }
 
 } // namespace vimo
@@ -148,7 +130,7 @@ namespace {
 TagEffect list_tag_effect(std::string_view word) {
     const TagEffect shared = tag_effect(word, BreakMatch::upper_case);
     if (shared != TagEffect::none) return shared;
-    const std::string word8 = uni_narrow(word, 1, static_cast<int>(word.size() / 2));
+    const std::string word8 = uni_narrow(word, 1, uni_unit_count(word));
     if (word8 == "<b>") return TagEffect::bold_on;
     if (word8 == "</b>") return TagEffect::bold_off;
     return TagEffect::none;
@@ -161,6 +143,7 @@ McLayout layout_multiple_choice(const std::vector<McQuestion>& questions, int wi
     constexpr int kQuestionX = 25;
     constexpr int kAnswerX = 50;
     constexpr int kLine = 24;
+    constexpr int kBreak = 18; // a <BR> inside an item moves less than a wrapped line
     McLayout layout;
     int y = -kLine * scroll;
     bool bold = false; // the style carries over from item to item
@@ -170,29 +153,28 @@ McLayout layout_multiple_choice(const std::vector<McQuestion>& questions, int wi
             const int item = static_cast<int>(i) + 1;
             const bool answer = item >= 2;
             McAnswerPlace place{static_cast<int>(q), item, kQuestionX, y, 0, 0};
-            int x = answer ? kAnswerX : kQuestionX;
-            int largest_x = x;
+            WordFlow flow({.start_x = answer ? kAnswerX : kQuestionX,
+                           .top = y,
+                           .wrap_x = kAnswerX,
+                           .right = width,
+                           .line_step = kLine,
+                           .gap = 3,
+                           .wide_word = WideWord::wraps});
+            int largest_x = flow.x();
             for (const MarkedWord& marked : split_marked_words(question.items[i])) {
                 const UniString& word = marked.text;
                 if (is_tag_word(word)) {
                     const TagEffect effect = list_tag_effect(word);
                     if (effect == TagEffect::bold_on) bold = true;
                     if (effect == TagEffect::bold_off) bold = false;
-                    if (effect == TagEffect::line_break) {
-                        x = kAnswerX;
-                        y += 18;
-                    }
+                    if (effect == TagEffect::line_break) flow.new_line(kBreak);
                     continue;
                 }
-                const int w = measure(word, bold);
-                if (x + w > width) {
-                    x = kAnswerX;
-                    y += kLine;
-                }
-                if (y >= 0) layout.words.push_back({x, y, bold, word});
-                x += w + 3;
-                largest_x = std::max(largest_x, x);
+                const WordFlow::Place at = flow.place(measure(word, bold));
+                if (at.y >= 0) layout.words.push_back({at.x, at.y, bold, word});
+                largest_x = std::max(largest_x, flow.x());
             }
+            y = flow.y();
             if (answer) {
                 place.right = largest_x;
                 place.bottom = y + 25;

@@ -6,6 +6,7 @@
 #include "core/random.h"
 #include "core/uni.h"
 #include "exercises/tasks/exercise_frame.h"
+#include "exercises/tasks/task_choices.h"
 
 #include <array>
 #include <functional>
@@ -54,12 +55,13 @@ public:
     // Marks every answer and counts the points.
     void check();
 
-    const TaskAttempt& attempt() const { return m_attempt; }
+    const TaskAttempt& attempt() const { return m_answers.attempt(); }
 
 private:
+    using Answers = std::array<McMarks, kMaxAnswers>; // answer items 2..5 of a question
+
     std::vector<McQuestion> m_questions;
-    std::vector<std::array<McMarks, kMaxAnswers>> m_marks;
-    TaskAttempt m_attempt;
+    TaskChoices<Answers> m_answers;
 };
 
 // Where the question list paints, for a paint box width pixels wide scrolled by

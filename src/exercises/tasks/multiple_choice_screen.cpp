@@ -9,30 +9,18 @@
 
 namespace vimo {
 
-namespace {
-
-constexpr int kUpTop = 176;
-constexpr int kDownTop = 680;
-
-QFont list_font(bool bold) {
-    QFont font("Verdana");
-    font.setPointSize(10);
-    font.setBold(bold);
-    return font;
-}
-
-} // namespace
-
-McList::McList(TC_MC_Form& form) : QWidget(&form), m_form(form) {
+McList::McList(QWidget* parent, const MultipleChoice& engine, const AnswerPictures& pictures,
+               Chosen chosen)
+    : QWidget(parent), m_engine(engine), m_pictures(pictures), m_chosen(std::move(chosen)) {
     setObjectName("pb_tresc");
     setMouseTracking(true);
 }
 
-void McList::relayout() {
-    const QFontMetrics normal(list_font(false));
-    const QFontMetrics bold(list_font(true));
+void McList::relayout(int scroll) {
+    const QFontMetrics normal(TaskScreen::list_font(false));
+    const QFontMetrics bold(TaskScreen::list_font(true));
     m_layout = layout_multiple_choice(
-        m_form.m_mc.questions(), width(), m_form.m_scroll, [&](const UniString& word, bool b) {
+        m_engine.questions(), width(), scroll, [&](const UniString& word, bool b) {
             return (b ? bold : normal).horizontalAdvance(uni_to_qstring(word));
         });
     update();
@@ -40,44 +28,43 @@ void McList::relayout() {
 
 void McList::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const MultipleChoice& mc = m_form.m_mc;
-    const bool checked = mc.attempt().checked;
+    const bool checked = m_engine.attempt().checked;
     for (const McAnswerPlace& place : m_layout.answers) {
-        const McMarks& marks = mc.marks(place.question, place.item);
+        const McMarks& marks = m_engine.marks(place.question, place.item);
         if (checked && marks.mark_bad)
-            painter.drawImage(QPoint(-1, place.top - 2), m_form.m_mark_bad);
+            painter.drawImage(QPoint(-1, place.top - 2), m_pictures.mark_bad);
         if (checked && marks.mark_ok)
-            painter.drawImage(QPoint(-1, place.top - 2), m_form.m_mark_ok);
-        const QImage& box = marks.wrong      ? m_form.m_box_bad
-                            : marks.selected ? m_form.m_box_checked
-                                             : m_form.m_box_normal;
+            painter.drawImage(QPoint(-1, place.top - 2), m_pictures.mark_ok);
+        const QImage& box = marks.wrong      ? m_pictures.box_bad
+                            : marks.selected ? m_pictures.box_checked
+                                             : m_pictures.box_normal;
         painter.drawImage(QPoint(25, place.top - 2), box);
     }
     painter.setPen(Qt::black);
-    const QFontMetrics metrics(list_font(false));
+    const QFontMetrics metrics(TaskScreen::list_font(false));
     for (const McWord& word : m_layout.words) {
-        painter.setFont(list_font(word.bold));
+        painter.setFont(TaskScreen::list_font(word.bold));
         painter.drawText(QPoint(word.x, word.y + metrics.ascent()), uni_to_qstring(word.text));
     }
 }
 
 void McList::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
-    const McAnswerPlace* place = answer_at(m_layout, at.x(), at.y());
-    if (place && m_form.m_mc.choose(place->question, place->item)) update();
+    if (const McAnswerPlace* place = answer_at(m_layout, at.x(), at.y()))
+        m_chosen(place->question, place->item);
 }
 
 void McList::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
-    const bool over = !m_form.m_mc.attempt().checked && answer_at(m_layout, at.x(), at.y());
+    const bool over = !m_engine.attempt().checked && answer_at(m_layout, at.x(), at.y());
     setCursor(over ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
-TC_MC_Form::TC_MC_Form(const CourseState& course, const TMyImageList& buttons, HelpLinks& help,
-                       InstructionWordTable& instructions, RandomSource& random, QWidget* parent)
-    : TaskScreen(course, buttons, help, instructions, "MC", parent), m_random(random) {
+TC_MC_Form::TC_MC_Form(ScreenServices& services, QWidget* parent)
+    : TaskScreen(services, "MC", parent) {
     setObjectName("TC_MC_Form");
-    m_list = new McList(*this);
+    m_list = new McList(this, m_mc, answer_pictures(),
+                        [this](int question, int item) { choose(question, item); });
     m_up = new TFCSImage1(this);
     m_up->setObjectName("btn_up");
     m_down = new TFCSImage1(this);
@@ -91,17 +78,11 @@ TC_MC_Form::TC_MC_Form(const CourseState& course, const TMyImageList& buttons, H
 }
 
 AreaDefaults TC_MC_Form::area_defaults() const {
-    return {35, 150, -1, -1};
+    return {kAreaLeft, kAreaTop, -1, -1};
 }
 
 void TC_MC_Form::load_content(const TaskEntry& task, const TaskLayout& layout) {
     const std::string root = m_course.config.course_root;
-    const Config& config = m_course.config;
-    m_box_normal = answer_box_picture(config, AnswerBox::normal);
-    m_box_checked = answer_box_picture(config, AnswerBox::checked);
-    m_box_bad = answer_box_picture(config, AnswerBox::bad);
-    m_mark_ok = result_mark_picture(config, true);
-    m_mark_bad = result_mark_picture(config, false);
     m_up->setPicture(load_masked_picture(root + "gfx_r\\wybor\\up.bmp"));
     m_down->setPicture(load_masked_picture(root + "gfx_r\\wybor\\down.bmp"));
     for (TFCSImage1* arrow : {m_up, m_down})
@@ -110,15 +91,19 @@ void TC_MC_Form::load_content(const TaskEntry& task, const TaskLayout& layout) {
     m_mc.load(task_content(task.kind_line), m_random);
     const int left = layout.area_left;
     const int top = layout.area_top;
-    const int width = layout.area_width > 0 ? layout.area_width : 870 - left;
-    const int height = layout.area_height > 0 ? layout.area_height : 725 - top;
+    const int width = layout.area_width > 0 ? layout.area_width : kAreaRight - left;
+    const int height = layout.area_height > 0 ? layout.area_height : kAreaBottom - top;
     m_list->setGeometry(left, top, width, height);
-    m_up->move(left + width + 5, kUpTop);
-    m_down->move(left + width + 5, kDownTop);
+    m_up->move(left + width + kArrowGap, kUpTop);
+    m_down->move(left + width + kArrowGap, kDownTop);
     m_scroll = 0;
-    m_list->relayout();
+    m_list->relayout(m_scroll);
     m_max_scroll = mc_max_scroll(m_list->layout().end_y, height);
     sync_arrows();
+}
+
+void TC_MC_Form::choose(int question, int item) {
+    if (m_mc.choose(question, item)) m_list->update();
 }
 
 void TC_MC_Form::evaluate() {
@@ -129,7 +114,7 @@ void TC_MC_Form::evaluate() {
 void TC_MC_Form::scroll_by(int step) {
     m_scroll = std::clamp(m_scroll + step, 0, m_max_scroll);
     sync_arrows();
-    m_list->relayout();
+    m_list->relayout(m_scroll);
 }
 
 void TC_MC_Form::sync_arrows() {

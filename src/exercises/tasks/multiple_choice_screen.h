@@ -1,22 +1,26 @@
 #pragma once
 // TC_MC_Form: the multiple-choice screen, the task frame with the question list.
 
-#include "core/random.h"
 #include "exercises/tasks/multiple_choice.h"
 #include "exercises/tasks/task_screen.h"
+
+#include <functional>
 
 namespace vimo {
 
 class TFCSImage1;
-class TC_MC_Form;
 
-// pb_tresc: paints the questions and takes the clicks on answers.
+// pb_tresc: paints the questions of the engine and hands a click on an answer on.
 class McList : public QWidget {
     Q_OBJECT
 public:
-    explicit McList(TC_MC_Form& form);
+    using Chosen = std::function<void(int question, int item)>;
+
+    McList(QWidget* parent, const MultipleChoice& engine, const AnswerPictures& pictures,
+           Chosen chosen);
     const McLayout& layout() const { return m_layout; }
-    void relayout();
+    // Lays the questions out again, scrolled by scroll lines.
+    void relayout(int scroll);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -24,22 +28,32 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    TC_MC_Form& m_form;
+    const MultipleChoice& m_engine;
+    const AnswerPictures& m_pictures;
+    Chosen m_chosen;
     McLayout m_layout;
 };
 
 class TC_MC_Form : public TaskScreen {
     Q_OBJECT
 public:
-    TC_MC_Form(const CourseState& course, const TMyImageList& buttons, HelpLinks& help,
-               InstructionWordTable& instructions, RandomSource& random,
-               QWidget* parent = nullptr);
+    // The task area's places when the layout line gives none.
+    static constexpr int kAreaLeft = 35;
+    static constexpr int kAreaTop = 150;
+    static constexpr int kAreaRight = 870;
+    static constexpr int kAreaBottom = 725;
+    // The scroll arrows stand 5 pixels right of the area, at their designed tops.
+    static constexpr int kArrowGap = 5;
+    static constexpr int kUpTop = 176;
+    static constexpr int kDownTop = 680;
+
+    explicit TC_MC_Form(ScreenServices& services, QWidget* parent = nullptr);
 
     const TaskAttempt& attempt() const override { return m_mc.attempt(); }
     const MultipleChoice& engine() const { return m_mc; }
     McList& list() { return *m_list; }
-    TFCSImage1& upButton() { return *m_up; }
-    TFCSImage1& downButton() { return *m_down; }
+    TFCSImage1& up_button() { return *m_up; }
+    TFCSImage1& down_button() { return *m_down; }
     int scroll() const { return m_scroll; }
 
 protected:
@@ -48,22 +62,16 @@ protected:
     void evaluate() override;
 
 private:
-    friend class McList;
+    void choose(int question, int item);
     void scroll_by(int step);
     void sync_arrows();
 
-    RandomSource& m_random;
     MultipleChoice m_mc;
     McList* m_list = nullptr;
     TFCSImage1* m_up = nullptr;
     TFCSImage1* m_down = nullptr;
     int m_scroll = 0;
     int m_max_scroll = 0;
-    QImage m_box_normal;
-    QImage m_box_checked;
-    QImage m_box_bad;
-    QImage m_mark_ok;
-    QImage m_mark_bad;
 };
 
 } // namespace vimo

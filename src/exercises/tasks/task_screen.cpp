@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <stdexcept>
 
 namespace vimo {
 
@@ -21,15 +22,10 @@ constexpr int kGlossaryHint = 160;
 constexpr int kInstructionHeight = 56; // three lines of the instruction's font
 constexpr int kDictionaryHint = 161;
 
-// The again button's hint on each screen.
-int again_hint(std::string_view kind) {
-    if (kind == "DD") return 21;
-    if (kind == "DV") return 22;
-    if (kind == "DF") return 23;
-    if (kind == "HH") return 24;
-    if (kind == "MC") return 25;
-    if (kind == "TF") return 26;
-    return 27; // typing
+const ExerciseKind& task_kind_row(std::string_view task_kind) {
+    const ExerciseKind* kind = exercise_kind_for_task(task_kind);
+    if (!kind) throw std::invalid_argument("no task kind " + std::string(task_kind));
+    return *kind;
 }
 
 QImage load_picture(const std::string& path) {
@@ -49,47 +45,50 @@ QImage plain_picture(const QColor& colour, bool filled) {
 
 } // namespace
 
-QImage answer_box_picture(const Config& config, AnswerBox box) {
-    static constexpr const char* names[] = {"gfx_r\\img_normal.bmp", "gfx_r\\img_checked.bmp",
-                                            "gfx_r\\img_bad.bmp"};
-    QImage picture = load_masked_picture(config.course_path(names[static_cast<int>(box)]));
-    if (!picture.isNull()) return picture;
-    const QColor colour = box == AnswerBox::bad ? QColor(200, 40, 40) : QColor(60, 90, 120);
-    return plain_picture(colour, box != AnswerBox::normal);
+AnswerPictures AnswerPictures::load(const Config& config) {
+    const QColor frame(60, 90, 120);
+    const QColor wrong(200, 40, 40);
+    const QColor right(40, 150, 70);
+    const auto picture = [&config](const char* name, const QColor& colour, bool filled) {
+        QImage image = load_masked_picture(config.course_path(name));
+        return image.isNull() ? plain_picture(colour, filled) : image;
+    };
+    return {.box_normal = picture("gfx_r\\img_normal.bmp", frame, false),
+            .box_checked = picture("gfx_r\\img_checked.bmp", frame, true),
+            .box_bad = picture("gfx_r\\img_bad.bmp", wrong, true),
+            .mark_ok = picture("gfx_r\\stan_ok.bmp", right, true),
+            .mark_bad = picture("gfx_r\\stan_bad.bmp", wrong, true)};
 }
 
-QImage result_mark_picture(const Config& config, bool ok) {
-    QImage picture =
-        load_masked_picture(config.course_path(ok ? "gfx_r\\stan_ok.bmp" : "gfx_r\\stan_bad.bmp"));
-    if (!picture.isNull()) return picture;
-    return plain_picture(ok ? QColor(40, 150, 70) : QColor(200, 40, 40), true);
-}
-
-InstructionBox::InstructionBox(TaskScreen& screen, InstructionWordTable& table)
-    : QWidget(&screen), m_screen(screen), m_table(table) {
+InstructionBox::InstructionBox(QWidget* parent, InstructionWordTable& table)
+    : QWidget(parent), m_table(table) {
     setObjectName("pb_polecenie");
 }
 
+void InstructionBox::set_instruction(std::string language_folder, UniString field4,
+                                     UniString field5, UniString field6) {
+    m_language_folder = std::move(language_folder);
+    m_fields = {std::move(field4), std::move(field5), std::move(field6)};
+    update();
+}
+
 void InstructionBox::paintEvent(QPaintEvent*) {
-    if (!m_screen.m_task) return;
-    const UniString& header = m_screen.m_task->header;
     QPainter painter(this);
-    paint_instruction(painter, *this, m_screen.m_course.config.language_folder,
-                      uni_field(4, header, u'#'), uni_field(5, header, u'#'),
-                      uni_field(6, header, u'#'), m_table);
+    paint_instruction(painter, *this, m_language_folder, m_fields[0], m_fields[1], m_fields[2],
+                      m_table);
 }
 
 void InstructionBox::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
-    instruction_mouse_down(m_table, event->button(), at.x(), at.y(), m_screen.m_links.look_up);
+    instruction_mouse_down(m_table, event->button(), at.x(), at.y(), m_look_up);
 }
 
-TaskScreen::TaskScreen(const CourseState& course, const TMyImageList& buttons, HelpLinks& help,
-                       InstructionWordTable& instructions, std::string kind, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_course(course), m_help(help),
-      m_kind(std::move(kind)) {
+TaskScreen::TaskScreen(ScreenServices& services, std::string_view task_kind, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_course(services.course),
+      m_random(services.random), m_help(services.help), m_kind(task_kind_row(task_kind)) {
+    const TMyImageList& buttons = services.pictures;
     setFixedSize(kSize);
-    m_instruction = new InstructionBox(*this, instructions);
+    m_instruction = new InstructionBox(this, services.instructions);
     for (std::size_t k = 0; k < m_tabs.size(); ++k) {
         auto* tab = new TMImage(this);
         tab->setObjectName(QString("MImage%1").arg(k + 1));
@@ -117,7 +116,7 @@ TaskScreen::TaskScreen(const CourseState& course, const TMyImageList& buttons, H
     m_score_panel->move(kScorePanelAt);
     m_again->hide();
     m_score_panel->hide();
-    m_help_button->setVisible(task_help_text(m_kind).has_value());
+    m_help_button->setVisible(m_kind.help_text.has_value());
 
     connect(m_check, &TTransparentButton::clicked, this, &TaskScreen::check);
     connect(m_again, &TTransparentButton::clicked, this, &TaskScreen::reload);
@@ -134,9 +133,25 @@ TaskScreen::TaskScreen(const CourseState& course, const TMyImageList& buttons, H
         if (m_links.dictionary) m_links.dictionary();
     });
     connect(m_help_button, &TTransparentButton::clicked, this, [this] {
-        if (const std::optional<int> text = task_help_text(m_kind))
-            m_help.show_help_text(uni_widen("HH_") + m_course.texts.text(*text));
+        if (m_kind.help_text)
+            m_help.show_help_text(uni_widen("HH_") + m_course.texts.text(*m_kind.help_text));
     });
+}
+
+void TaskScreen::set_links(Links links) {
+    m_links = std::move(links);
+    m_instruction->set_look_up(m_links.look_up);
+}
+
+QFont TaskScreen::list_font(bool bold) {
+    QFont font("Verdana");
+    font.setPointSize(10);
+    font.setBold(bold);
+    return font;
+}
+
+void TaskScreen::print_document(const QString& document) const {
+    if (m_links.print) m_links.print(document);
 }
 
 void TaskScreen::open_task(const LessonContext& lesson, const TaskEntry& task) {
@@ -159,7 +174,9 @@ void TaskScreen::reload() {
     const int left = m_layout.instruction_left;
     m_instruction->setGeometry(left, m_layout.instruction_top,
                                std::max(0, instruction_right() - left), kInstructionHeight);
-    m_instruction->update();
+    const UniString& header = m_task->header;
+    m_instruction->set_instruction(m_course.config.language_folder, uni_field(4, header, u'#'),
+                                   uni_field(5, header, u'#'), uni_field(6, header, u'#'));
     load_content(*m_task, m_layout);
     update();
 }
@@ -175,11 +192,13 @@ void TaskScreen::load_pictures(const LessonContext& lesson, const TaskEntry& tas
                                               config.variant_letter + ".bmp"));
     m_score_panel->setTlo(load_picture(config.language_path("gfx_r\\panel_wynik.bmp")));
     m_score_panel->setTorcik(load_masked_picture(config.course_path("gfx_r\\torcik.bmp")));
+    m_answers = AnswerPictures::load(config);
 
     const InterfaceTexts& texts = m_course.texts;
     m_glossary->setToolTip(uni_to_qstring(texts.text(kGlossaryHint)));
     m_dictionary->setToolTip(uni_to_qstring(texts.text(kDictionaryHint)));
-    m_again->setToolTip(uni_to_qstring(texts.text(again_hint(m_kind))));
+    m_again->setToolTip(m_kind.again_hint ? uni_to_qstring(texts.text(*m_kind.again_hint))
+                                          : QString());
     m_media->setToolTip({});
     for (int k = 1; k <= kMaxTabs; ++k) {
         TMImage& tab_image = tab(k);
@@ -190,8 +209,7 @@ void TaskScreen::load_pictures(const LessonContext& lesson, const TaskEntry& tas
             "but_r\\zakl\\_" + std::to_string(k) + (k == lesson.current_tab ? "a" : "") + ".bmp";
         tab_image.setPicture(load_masked_picture(config.course_path(name)));
         if (tab_image.size().isEmpty()) tab_image.resize(80, 20);
-        const std::optional<std::uint8_t> code = task_code(*tab_task);
-        const ExerciseKind* kind = code ? exercise_kind(static_cast<char>(*code)) : nullptr;
+        const ExerciseKind* kind = exercise_kind_for_task(tab_task->kind);
         tab_image.setToolTip(kind && kind->row_text ? uni_to_qstring(texts.text(*kind->row_text))
                                                     : QString());
     }
@@ -220,7 +238,7 @@ void TaskScreen::paintEvent(QPaintEvent*) {
 
 void TaskScreen::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
-        m_help.open_help_page(task_help_page(m_kind));
+        m_help.open_help_page(std::string(m_kind.help_page));
         return;
     }
     QWidget::keyPressEvent(event);

@@ -7,58 +7,77 @@
 
 #include "controls/MyImageList.h"
 #include "core/course_state.h"
+#include "core/exercise_kinds.h"
 #include "core/help_links.h"
+#include "core/random.h"
 #include "exercises/tasks/exercise_frame.h"
+#include "exercises/tasks/screen_services.h"
 #include "exercises/tasks/text_painter.h"
 
+#include <QFont>
 #include <QImage>
 #include <QWidget>
-
 #include <array>
 #include <functional>
+#include <string_view>
 
 namespace vimo {
 
 class TMImage;
 class TPanel1;
 class TTransparentButton;
-class TaskScreen;
 
 // The instruction paint box: the task's instruction in the interface language, whose
 // words a right click looks up in the dictionary.
 class InstructionBox : public QWidget {
     Q_OBJECT
 public:
-    InstructionBox(TaskScreen& screen, InstructionWordTable& table);
+    InstructionBox(QWidget* parent, InstructionWordTable& table);
     const InstructionWordTable& table() const { return m_table; }
+
+    // The instruction's variants (header fields 4, 5 and 6) and the language folder
+    // that chooses among them.
+    void set_instruction(std::string language_folder, UniString field4, UniString field5,
+                         UniString field6);
+    void set_look_up(DictionaryOpen look_up) { m_look_up = std::move(look_up); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    TaskScreen& m_screen;
     InstructionWordTable& m_table;
+    std::string m_language_folder;
+    std::array<UniString, 3> m_fields;
+    DictionaryOpen m_look_up;
 };
 
 // The answer boxes and result marks the task screens share (gfx_r\img_normal.bmp,
 // img_checked.bmp, img_bad.bmp, stan_ok.bmp, stan_bad.bmp under the course root),
 // drawn plainly when the course lacks them so that the task can still be done.
-enum class AnswerBox { normal, checked, bad };
-QImage answer_box_picture(const Config& config, AnswerBox box);
-QImage result_mark_picture(const Config& config, bool ok);
+struct AnswerPictures {
+    QImage box_normal;
+    QImage box_checked;
+    QImage box_bad; // a wrong answer the learner ticked
+    QImage mark_ok;
+    QImage mark_bad;
+
+    static AnswerPictures load(const Config& config);
+};
 
 class TaskScreen : public QWidget {
     Q_OBJECT
 public:
     struct Links {
         std::function<void(int tab)> tab_clicked;
-        std::function<void()> leave;       // lbl_exit: the program closes the task
-        std::function<void()> media;       // btn_media
-        std::function<void()> glossary;    // btn_tlumacz
-        std::function<void()> dictionary;  // btn_slownik
-        std::function<void()> stop_sound;  // before checking
-        DictionaryOpen look_up;            // a right-clicked instruction word
+        std::function<void()> leave;      // lbl_exit: the program closes the task
+        std::function<void()> media;      // btn_media
+        std::function<void()> glossary;   // btn_tlumacz
+        std::function<void()> dictionary; // btn_slownik
+        std::function<void()> stop_sound; // before checking
+        DictionaryOpen look_up;           // a right-clicked word
+        // Prints an HTML document (the screens with a print button).
+        std::function<void(const QString& document)> print;
     };
 
     static constexpr QSize kSize{1024, 768};
@@ -72,25 +91,29 @@ public:
     static constexpr int kTabLeft = 934;
     static constexpr int kTabTop = 20;
     static constexpr int kTabStep = 21;
+    // Where the instruction box ends unless a screen says otherwise.
+    static constexpr int kInstructionRight = 657;
 
-    // instructions: the one table of painted instruction words all task screens share.
-    TaskScreen(const CourseState& course, const TMyImageList& buttons, HelpLinks& help,
-               InstructionWordTable& instructions, std::string kind, QWidget* parent = nullptr);
+    // task_kind: the task list's kind the screen shows ("MC"), a row of the kinds table.
+    TaskScreen(ScreenServices& services, std::string_view task_kind, QWidget* parent = nullptr);
 
-    void setLinks(Links links) { m_links = std::move(links); }
+    void set_links(Links links);
 
     // Loads the task of the lesson's current tab afresh and shows the screen.
     void open_task(const LessonContext& lesson, const TaskEntry& task);
     // The attempt so far, for reporting when the screen closes.
     virtual const TaskAttempt& attempt() const = 0;
 
-    TTransparentButton& checkButton() { return *m_check; }
-    TTransparentButton& againButton() { return *m_again; }
-    TTransparentButton& mediaButton() { return *m_media; }
-    TPanel1& scorePanel() { return *m_score_panel; }
-    InstructionBox& instructionBox() { return *m_instruction; }
+    TTransparentButton& check_button() { return *m_check; }
+    TTransparentButton& again_button() { return *m_again; }
+    TTransparentButton& media_button() { return *m_media; }
+    TPanel1& score_panel() { return *m_score_panel; }
+    InstructionBox& instruction_box() { return *m_instruction; }
     TMImage& tab(int k) { return *m_tabs[static_cast<std::size_t>(k - 1)]; }
-    const std::string& kind() const { return m_kind; }
+    const ExerciseKind& kind() const { return m_kind; }
+
+    // The font of the task screens' lists of questions and statements.
+    static QFont list_font(bool bold);
 
 protected:
     // The task area's places where the layout line gives none.
@@ -100,23 +123,28 @@ protected:
     // The kind's evaluation of the check button.
     virtual void evaluate() = 0;
     // The instruction box's right limit on this screen.
-    virtual int instruction_right() const { return 657; }
+    virtual int instruction_right() const { return kInstructionRight; }
 
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-    const CourseState& m_course;
     const TaskLayout& layout() const { return m_layout; }
+    const AnswerPictures& answer_pictures() const { return m_answers; }
+    // Hands a printout to the program's printing.
+    void print_document(const QString& document) const;
+
+    const CourseState& m_course;
+    RandomSource& m_random;
 
 private:
-    friend class InstructionBox;
     void reload();
     void load_pictures(const LessonContext& lesson, const TaskEntry& task);
     void check();
 
     HelpLinks& m_help;
-    std::string m_kind;
+    const ExerciseKind& m_kind;
     Links m_links;
+    AnswerPictures m_answers;
     const LessonContext* m_lesson = nullptr;
     const TaskEntry* m_task = nullptr;
     TaskLayout m_layout;

@@ -12,16 +12,6 @@ namespace {
 
 constexpr char16_t kSpace = u' ';
 
-char16_t unit_at(std::string_view text, std::size_t unit) {
-    const auto low = static_cast<unsigned char>(text[2 * unit]);
-    const auto high = static_cast<unsigned char>(text[2 * unit + 1]);
-    return static_cast<char16_t>(low | (high << 8));
-}
-
-std::size_t unit_count(std::string_view text) {
-    return text.size() / 2;
-}
-
 char16_t ascii_upper(char16_t unit) {
     return (unit >= u'a' && unit <= u'z') ? static_cast<char16_t>(unit - u'a' + u'A') : unit;
 }
@@ -30,7 +20,7 @@ char16_t ascii_upper(char16_t unit) {
 bool spells(std::string_view word, std::string_view ascii, bool ignore_case) {
     if (word.size() != 2 * ascii.size()) return false;
     for (std::size_t i = 0; i < ascii.size(); ++i) {
-        char16_t unit = unit_at(word, i);
+        char16_t unit = uni_unit_at(word, static_cast<int>(i) + 1);
         if (ignore_case) unit = ascii_upper(unit);
         if (unit != static_cast<char16_t>(static_cast<unsigned char>(ascii[i]))) return false;
     }
@@ -43,9 +33,9 @@ std::vector<MarkedWord> split_marked_words(std::string_view text) {
     std::vector<MarkedWord> words;
     UniString current;
     int spaces = 0;
-    const std::size_t units = unit_count(text);
-    for (std::size_t i = 0; i < units; ++i) {
-        const char16_t unit = unit_at(text, i);
+    const int units = uni_unit_count(text);
+    for (int k = 1; k <= units; ++k) {
+        const char16_t unit = uni_unit_at(text, k);
         if (unit == 0) break;
         if (unit == kSpace) {
             if (!current.empty()) {
@@ -57,7 +47,7 @@ std::vector<MarkedWord> split_marked_words(std::string_view text) {
             continue;
         }
         if (current.empty() && !words.empty()) words.back().spaces_after = spaces;
-        current.append(text.substr(2 * i, 2));
+        current.append(uni_copy(text, k, 1));
     }
     if (!current.empty()) words.push_back({std::move(current), 0});
     return words;
@@ -68,10 +58,10 @@ int pen_steps(int spaces) {
 }
 
 bool is_tag_word(std::string_view word) {
-    const std::size_t units = unit_count(word);
-    if (units == 0 || unit_at(word, 0) != u'<') return false;
-    for (std::size_t i = 1; i < units; ++i) {
-        if (unit_at(word, i) == u'>') return true;
+    const int units = uni_unit_count(word);
+    if (units == 0 || uni_unit_at(word, 1) != u'<') return false;
+    for (int k = 2; k <= units; ++k) {
+        if (uni_unit_at(word, k) == u'>') return true;
     }
     return false;
 }
@@ -107,13 +97,6 @@ TextStyle apply_tag(TextStyle style, TagEffect effect) {
     return style;
 }
 
-WordFlow::Place WordFlow::place(int width) {
-    if (m_x + width > m_right && m_x > m_left) new_line();
-    const Place at{m_x, m_y};
-    m_x += width + m_gap;
-    return at;
-}
-
 bool InstructionWordTable::add(const InstructionEntry& entry) {
     if (m_count >= kCapacity) return false;
     m_entries[static_cast<std::size_t>(m_count)] = entry;
@@ -135,34 +118,32 @@ std::vector<PaintedWord> layout_instruction(std::string_view text, int box_width
     using namespace instruction_metrics;
     table.clear();
     std::vector<PaintedWord> painted;
-    const int limit = box_width - right_margin;
-    int x = 0;
-    int y = 0;
+    // A word that reaches the margin (x + w >= box_width - 10) starts a new line, so
+    // the last pixel a word may end on is the one before the margin.
+    WordFlow flow({.start_x = 0,
+                   .top = 0,
+                   .wrap_x = 0,
+                   .right = box_width - right_margin - 1,
+                   .line_step = line_step,
+                   .gap = step,
+                   .wide_word = WideWord::wraps});
     TextStyle style;
     // A drawn word and a pen step are placed alike: the margin test first, then the
     // entry, then the pen moves on.
     const auto place = [&](const UniString& word, int width) {
-        if (x + width >= limit) {
-            x = 0;
-            y += line_step;
-        }
-        table.add({x, y, x + width + step, y + entry_height, word});
-        const int left = x;
-        x += width + step;
-        return left;
+        const WordFlow::Place at = flow.place(width);
+        table.add({at.x, at.y, at.x + width + step, at.y + entry_height, word});
+        return at;
     };
     for (const MarkedWord& word : split_marked_words(text)) {
         if (is_tag_word(word.text)) {
             const TagEffect effect = tag_effect(word.text, BreakMatch::any_case);
-            if (effect == TagEffect::line_break) {
-                x = 0;
-                y += line_step;
-            }
+            if (effect == TagEffect::line_break) flow.new_line();
             style = apply_tag(style, effect);
         } else {
             const int width = measure.width(word.text, style);
-            const int left = place(word.text, width);
-            painted.push_back({left, y, word.text, style});
+            const WordFlow::Place at = place(word.text, width);
+            painted.push_back({at.x, at.y, word.text, style});
         }
         for (int s = pen_steps(word.spaces_after); s > 0; --s)
             place({}, 0);

@@ -6,6 +6,7 @@
 // dictionary. Layout is pure arithmetic over a TextMeasure; the Qt functions at the
 // end only measure with QFontMetrics and draw the computed layout.
 #include "core/uni.h"
+#include "core/word_flow.h" // the content painters flow their words with WordFlow
 
 #include <QFont>
 #include <array>
@@ -68,37 +69,6 @@ public:
     virtual ~TextMeasure() = default;
     virtual int width(const UniString& word, TextStyle style) const = 0;
     virtual int height() const = 0;
-};
-
-// The pen of a content painter: words advance it by their width plus a gap, and a
-// word that would cross the right border goes to the start of the next line. A word
-// wider than the whole line stays on its line rather than leaving an empty one.
-class WordFlow {
-public:
-    WordFlow(int left, int top, int right_border, int line_step, int gap)
-        : m_left(left), m_right(right_border), m_line_step(line_step), m_gap(gap), m_x(left),
-          m_y(top) {}
-
-    // Where a word of width goes; the pen moves past it.
-    struct Place {
-        int x = 0;
-        int y = 0;
-    };
-    Place place(int width);
-    void new_line() {
-        m_x = m_left;
-        m_y += m_line_step;
-    }
-    int x() const { return m_x; }
-    int y() const { return m_y; }
-
-private:
-    int m_left;
-    int m_right;
-    int m_line_step;
-    int m_gap;
-    int m_x;
-    int m_y;
 };
 
 // --- The instruction painter ---

@@ -1,5 +1,6 @@
 #include "exercises/tasks/true_false.h"
 
+#include "core/word_flow.h"
 #include "exercises/tasks/text_painter.h"
 
 #include <algorithm>
@@ -8,8 +9,6 @@
 namespace vimo {
 
 namespace {
-
-const std::string kTrueMarker = uni_widen("T_");
 
 // Fields 2..5 and 6..9 hold the titles of interface languages 0, 1, 2 and 4.
 int title_offset(int interface_language) {
@@ -25,11 +24,6 @@ int title_offset(int interface_language) {
     }
 }
 
-bool empty_field(const UniString& field) {
-    const UniString trimmed = uni_trim(field);
-    return trimmed.size() < 2;
-}
-
 } // namespace
 
 TfContent parse_true_false(std::string_view content_line, int interface_language) {
@@ -39,13 +33,10 @@ TfContent parse_true_false(std::string_view content_line, int interface_language
     content.false_title = uni_field(6 + offset, content_line, u'#');
     for (int n = 10;; ++n) {
         UniString field = uni_field(n, content_line, u'#');
-        if (field.empty() || empty_field(field)) break;
+        if (uni_is_blank(field)) break;
         if (static_cast<int>(content.statements.size()) == TrueFalse::kMaxStatements) break;
         TfStatement statement;
-        if (field.starts_with(kTrueMarker)) {
-            field.erase(0, kTrueMarker.size());
-            statement.is_true = true;
-        }
+        statement.is_true = take_correct_marker(field);
         statement.text = std::move(field);
         content.statements.push_back(std::move(statement));
     }
@@ -66,44 +57,35 @@ void TrueFalse::load(std::string_view content_line, int interface_language, Rand
     m_content = parse_true_false(content_line, interface_language);
     random.reseed();
     shuffle_statements(m_content.statements, random);
-    m_choices.assign(m_content.statements.size(), {});
-    m_results.assign(m_content.statements.size(), TfResult::none);
-    m_attempt = {};
+    m_statements.reset(m_content.statements.size());
 }
 
 const TfChoice& TrueFalse::choice(int i) const {
-    static const TfChoice none;
-    if (i < 0 || i >= static_cast<int>(m_choices.size())) return none;
-    return m_choices[static_cast<std::size_t>(i)];
+    return m_statements.slot(i).choice;
 }
 
 TfResult TrueFalse::result(int i) const {
-    if (i < 0 || i >= static_cast<int>(m_results.size())) return TfResult::none;
-    return m_results[static_cast<std::size_t>(i)];
+    return m_statements.slot(i).result;
 }
 
 bool TrueFalse::choose(int i, bool answer_true) {
-    if (m_attempt.checked || i < 0 || i >= static_cast<int>(m_choices.size())) return false;
-    m_attempt.acted = true;
-    m_choices[static_cast<std::size_t>(i)] = {answer_true, !answer_true};
-    return true;
+    return m_statements.choose(i, [answer_true](Statement& statement) {
+        statement.choice = {answer_true, !answer_true};
+    });
 }
 
 void TrueFalse::check() {
-    int correct = 0;
-    for (std::size_t i = 0; i < m_choices.size(); ++i) {
-        const TfChoice& chosen = m_choices[i];
-        const bool is_true = m_content.statements[i].is_true;
+    m_statements.check([this](int i, Statement& statement) {
+        const TfChoice& chosen = statement.choice;
+        const bool is_true = m_content.statements[static_cast<std::size_t>(i)].is_true;
         if (!chosen.true_chosen && !chosen.false_chosen) {
-            m_results[i] = TfResult::nothing_chosen;
-        } else if (chosen.true_chosen == is_true) {
-            m_results[i] = TfResult::right;
-            ++correct;
-        } else {
-            m_results[i] = TfResult::wrong_column;
+            statement.result = TfResult::nothing_chosen;
+            return false;
         }
-    }
-    m_attempt.check(correct, static_cast<int>(m_choices.size()) - correct);
+        const bool right = chosen.true_chosen == is_true;
+        statement.result = right ? TfResult::right : TfResult::wrong_column;
+        return right;
+    });
 }
 
 } // namespace vimo
@@ -122,25 +104,25 @@ TfLayout layout_true_false(const TfContent& content, int width, int box_height,
     layout.true_title_x = (h - true_width) / 2 + 1;
     layout.false_title_x = h + (h - false_width) / 2 + 1;
     const int left = layout.columns_width + 5;
-    int y = 26;
+    WordFlow flow({.start_x = left,
+                   .top = 26,
+                   .wrap_x = left,
+                   .right = width,
+                   .line_step = 17,
+                   .gap = 3,
+                   .wide_word = WideWord::wraps});
     for (const TfStatement& statement : content.statements) {
-        const int first_line = y;
-        int x = left;
+        const int first_line = flow.y();
         for (const MarkedWord& marked : split_marked_words(statement.text)) {
-            const UniString& word = marked.text;
-            const int w = measure(word);
-            if (x + w > width) {
-                x = left;
-                y += 17;
-            }
-            layout.words.push_back({x, y, word});
-            x += w + 3;
+            const WordFlow::Place at = flow.place(measure(marked.text));
+            layout.words.push_back({at.x, at.y, marked.text});
         }
-        const int offset = (y + 24 - first_line) / 2 - box_height / 2 - 5;
+        // The boxes stand centred on the statement's lines and the gap after them.
+        const int offset = (flow.y() + 24 - first_line) / 2 - box_height / 2 - 5;
         layout.box_tops.push_back(first_line + offset);
-        y += 24;
+        flow.new_line(24);
     }
-    layout.end_y = y;
+    layout.end_y = flow.y();
     return layout;
 }
 

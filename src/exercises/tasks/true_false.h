@@ -6,6 +6,7 @@
 #include "core/random.h"
 #include "core/uni.h"
 #include "exercises/tasks/exercise_frame.h"
+#include "exercises/tasks/task_choices.h"
 
 #include <functional>
 #include <string_view>
@@ -54,13 +55,16 @@ public:
     bool choose(int i, bool answer_true);
     void check();
 
-    const TaskAttempt& attempt() const { return m_attempt; }
+    const TaskAttempt& attempt() const { return m_statements.attempt(); }
 
 private:
+    struct Statement {
+        TfChoice choice;
+        TfResult result = TfResult::none;
+    };
+
     TfContent m_content;
-    std::vector<TfChoice> m_choices;
-    std::vector<TfResult> m_results;
-    TaskAttempt m_attempt;
+    TaskChoices<Statement> m_statements;
 };
 
 } // namespace vimo
