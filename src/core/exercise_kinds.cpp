@@ -21,15 +21,22 @@ struct TaskFacts {
     std::string_view picture;
 };
 
-constexpr ExerciseKind task(char code, std::string_view task_kind, int row_text, KindScreen screen,
-                            TaskFacts facts) {
+// What every row has; each family below adds its own facts.
+constexpr ExerciseKind kind(char code, std::string_view prefix, KindSource source,
+                            KindScreen screen) {
     ExerciseKind k;
     k.code = code;
-    k.prefix = "tek_";
-    k.source = task_list;
+    k.prefix = prefix;
+    k.source = source;
+    k.screen = screen;
+    return k;
+}
+
+constexpr ExerciseKind task(char code, std::string_view task_kind, int row_text, KindScreen screen,
+                            TaskFacts facts) {
+    ExerciseKind k = kind(code, "tek_", task_list, screen);
     k.source_key = task_kind;
     k.row_text = row_text;
-    k.screen = screen;
     k.help_text = facts.help_text;
     k.help_page = facts.help_page;
     k.again_hint = facts.again_hint;
@@ -41,13 +48,9 @@ constexpr ExerciseKind task(char code, std::string_view task_kind, int row_text,
 
 constexpr ExerciseKind sentences(char code, int mode, int row_text, std::string_view picture,
                                  int excluded_variant = 0) {
-    ExerciseKind k;
-    k.code = code;
-    k.prefix = "zda_";
-    k.source = sentence_sections;
+    ExerciseKind k = kind(code, "zda_", sentence_sections, sentence_building);
     k.mode = mode;
     k.row_text = row_text;
-    k.screen = sentence_building;
     k.excluded_variant = excluded_variant;
     k.repetition = RepetitionPosition::mode;
     k.printout_picture = picture;
@@ -56,13 +59,9 @@ constexpr ExerciseKind sentences(char code, int mode, int row_text, std::string_
 
 // The first drill type reports to the results only.
 constexpr ExerciseKind vocabulary(char code, int mode, std::string_view picture) {
-    ExerciseKind k;
-    k.code = code;
-    k.prefix = "slo_";
-    k.source = word_lists;
+    ExerciseKind k = kind(code, "slo_", word_lists, vocabulary_drill);
     k.mode = mode;
     k.row_text = 149 + mode;
-    k.screen = vocabulary_drill;
     k.title_prefix = "S";
     k.repetition = mode >= 2 ? RepetitionPosition::mode : not_reported;
     k.printout_picture = picture;
@@ -72,13 +71,9 @@ constexpr ExerciseKind vocabulary(char code, int mode, std::string_view picture)
 // Listening, speaking and translation report to the results only; the third has no
 // picture in the chooser.
 constexpr ExerciseKind dialogue_mode(int mode) {
-    ExerciseKind k;
-    k.code = static_cast<char>(69 + mode);
-    k.prefix = "dia_";
-    k.source = dialogues;
+    ExerciseKind k = kind(static_cast<char>(69 + mode), "dia_", dialogues, dialogue);
     k.mode = mode;
     k.row_text = 39 + mode;
-    k.screen = dialogue;
     k.repetition = mode >= 4 ? mode_minus_one : not_reported;
     k.has_icon = mode != 3;
     return k;
@@ -86,7 +81,6 @@ constexpr ExerciseKind dialogue_mode(int mode) {
 
 struct CatalogueFacts {
     std::optional<int> row_text;
-    KindScreen screen = none;
     bool has_score = true;
     std::string_view title_prefix;
     RepetitionPosition repetition = not_reported;
@@ -94,14 +88,10 @@ struct CatalogueFacts {
 };
 
 constexpr ExerciseKind catalogue_kind(char code, std::string_view prefix, std::string_view type,
-                                      CatalogueFacts facts) {
-    ExerciseKind k;
-    k.code = code;
-    k.prefix = prefix;
-    k.source = catalogue;
+                                      KindScreen screen, CatalogueFacts facts) {
+    ExerciseKind k = kind(code, prefix, catalogue, screen);
     k.source_key = type;
     k.row_text = facts.row_text;
-    k.screen = facts.screen;
     k.has_score = facts.has_score;
     k.title_prefix = facts.title_prefix;
     k.repetition = facts.repetition;
@@ -110,11 +100,7 @@ constexpr ExerciseKind catalogue_kind(char code, std::string_view prefix, std::s
 }
 
 constexpr ExerciseKind letters_kind() {
-    ExerciseKind k;
-    k.code = 57;
-    k.prefix = "lst_";
-    k.source = letters_index;
-    k.screen = letters;
+    ExerciseKind k = kind(57, "lst_", letters_index, letters);
     k.has_score = false;
     k.title_prefix = "L";
     k.printout_picture = "5_letters.jpg";
@@ -123,10 +109,7 @@ constexpr ExerciseKind letters_kind() {
 
 // Listed, opens nothing.
 constexpr ExerciseKind open_task_kind() {
-    ExerciseKind k;
-    k.code = 90;
-    k.prefix = "otw_";
-    k.source = open_tasks;
+    ExerciseKind k = kind(90, "otw_", open_tasks, none);
     k.has_icon = false;
     return k;
 }
@@ -145,16 +128,15 @@ constexpr std::array<ExerciseKind, 27> kKinds{{
     sentences(50, 1, 36, "12_ddrop.jpg"),
     sentences(51, 2, 37, "15_wpisywanie.jpg"),
     sentences(52, 3, 38, "9_wpisywanie.jpg", 2), // the German course has no third mode
-    catalogue_kind(54, "rpg_", "11",
-                   {39, listening_comprehension, true, "P", zero, "18_prezentacja.jpg"}),
-    catalogue_kind(
-        56, "zdn_", "53",
-        {std::nullopt, sentence_recording, false, "ZDN_", not_reported, "13_NAGRYWANIE.jpg"}),
+    catalogue_kind(54, "rpg_", "11", listening_comprehension,
+                   {39, true, "P", zero, "18_prezentacja.jpg"}),
+    catalogue_kind(56, "zdn_", "53", sentence_recording,
+                   {std::nullopt, false, "ZDN_", not_reported, "13_NAGRYWANIE.jpg"}),
     letters_kind(),
-    catalogue_kind(58, "cie_", "48",
-                   {std::nullopt, curiosity_text, false, "C_", not_reported, "6_ciekawostka.jpg"}),
-    catalogue_kind(59, "zdd_", "60",
-                   {std::nullopt, sentence_drag_drop, true, "ZDD_", zero, "12_ddrop.jpg"}),
+    catalogue_kind(58, "cie_", "48", curiosity_text,
+                   {std::nullopt, false, "C_", not_reported, "6_ciekawostka.jpg"}),
+    catalogue_kind(59, "zdd_", "60", sentence_drag_drop,
+                   {std::nullopt, true, "ZDD_", zero, "12_ddrop.jpg"}),
     vocabulary(60, 1, "13_NAGRYWANIE.jpg"),
     vocabulary(61, 2, "14_rozumienie.jpg"),
     vocabulary(62, 3, "11_mchoice.jpg"),
@@ -200,9 +182,12 @@ const ExerciseKind* exercise_kind_for_catalogue_type(std::string_view type_code)
     });
 }
 
-const ExerciseKind* exercise_kind_for_mode(KindSource source, int mode) {
-    return find_kind(
-        [source, mode](const ExerciseKind& k) { return k.source == source && k.mode == mode; });
+const ExerciseKind* exercise_kind_for_prefix(std::string_view prefix) {
+    return find_kind([prefix](const ExerciseKind& k) { return k.prefix == prefix; });
+}
+
+const ExerciseKind* exercise_kind_for_source(KindSource source) {
+    return find_kind([source](const ExerciseKind& k) { return k.source == source; });
 }
 
 std::optional<char> kind_code_for_task(std::string_view task_kind) {

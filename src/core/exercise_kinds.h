@@ -89,10 +89,12 @@ const ExerciseKind* exercise_kind(char code);
 const ExerciseKind* exercise_kind_for_task(std::string_view task_kind);
 // The kind of a catalogue type code ("11", "53", "60", "48"), or nullptr.
 const ExerciseKind* exercise_kind_for_catalogue_type(std::string_view type_code);
-// The kind of a source and mode (the sentence variants, drill types, dialogue modes),
-// or nullptr.
-const ExerciseKind* exercise_kind_for_mode(KindSource source, int mode);
-
+// The first kind whose items carry the prefix ("tek_"), or nullptr: the kinds of one
+// prefix share their source.
+const ExerciseKind* exercise_kind_for_prefix(std::string_view prefix);
+// The first kind of a source, or nullptr: the whole answer for the sources of one kind
+// (letters, open tasks).
+const ExerciseKind* exercise_kind_for_source(KindSource source);
 // The kind code of a task kind: "MC" gives 40 ("("), ... "ZDD" gives 47 ("/").
 std::optional<char> kind_code_for_task(std::string_view task_kind);
 // False only for the kinds without a score: "8", "9" and ":".

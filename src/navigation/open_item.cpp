@@ -36,35 +36,6 @@ int mode_of(char kind) {
     return known ? known->mode : 0;
 }
 
-} // namespace
-
-std::optional<ComprehensionLesson> comprehension_lesson(int text_number, const CourseState& course,
-                                                        const ResultsStore& results) {
-    ComprehensionLesson lesson;
-    lesson.text_number = text_number;
-    for (const TaskEntry& task : course.tables.tasks) {
-        if (task.text_number == text_number) lesson.tasks.push_back(&task);
-    }
-    if (lesson.tasks.empty()) return std::nullopt;
-    const std::string name = "tek_" + std::to_string(text_number);
-    for (const cw_Info& record : results.records()) {
-        if (record.name == name) lesson.item_keys.push_back(record.key);
-    }
-    lesson.media_name = lesson.tasks.front()->media_name;
-    lesson.media = media_of(lesson.media_name, course.config);
-    return lesson;
-}
-
-namespace {
-
-// The first kind whose items carry the prefix: the kinds of one prefix share their
-// source and, but for the catalogue, their screen.
-const ExerciseKind* kind_of_prefix(std::string_view prefix) {
-    for (const ExerciseKind& kind : exercise_kinds())
-        if (kind.prefix == prefix) return &kind;
-    return nullptr;
-}
-
 bool open_catalogue_item(KindScreen screen, int k, ItemScreens& screens) {
     switch (screen) {
     case KindScreen::listening_comprehension:
@@ -86,11 +57,28 @@ bool open_catalogue_item(KindScreen screen, int k, ItemScreens& screens) {
 
 } // namespace
 
+std::optional<ComprehensionLesson> comprehension_lesson(int text_number, const CourseState& course,
+                                                        const ResultsStore& results) {
+    ComprehensionLesson lesson;
+    lesson.text_number = text_number;
+    for (const TaskEntry& task : course.tables.tasks) {
+        if (task.text_number == text_number) lesson.tasks.push_back(&task);
+    }
+    if (lesson.tasks.empty()) return std::nullopt;
+    const std::string name = "tek_" + std::to_string(text_number);
+    for (const cw_Info& record : results.records()) {
+        if (record.name == name) lesson.item_keys.push_back(record.key);
+    }
+    lesson.media_name = lesson.tasks.front()->media_name;
+    lesson.media = media_of(lesson.media_name, course.config);
+    return lesson;
+}
+
 bool open_item(const ItemRow& row, const CourseState& course, const ResultsStore& results,
                ItemScreens& screens) {
     const std::optional<int> k = item_number(row.name);
     if (!k) return false;
-    const ExerciseKind* kind = kind_of_prefix(std::string_view(row.name).substr(0, 4));
+    const ExerciseKind* kind = exercise_kind_for_prefix(std::string_view(row.name).substr(0, 4));
     if (!kind) return false;
     const CourseTables& tables = course.tables;
 

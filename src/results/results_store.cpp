@@ -110,15 +110,8 @@ void add_text_tasks(Builder& b, const CourseTables& t) {
     }
 }
 
-// The one kind of a source that has no task kinds, catalogue types or modes.
-const ExerciseKind& only_kind(KindSource source) {
-    const auto kinds = exercise_kinds();
-    return *std::find_if(kinds.begin(), kinds.end(),
-                         [source](const ExerciseKind& k) { return k.source == source; });
-}
-
 void add_letters(Builder& b, const CourseTables& t) {
-    const ExerciseKind& kind = only_kind(KindSource::letters_index);
+    const ExerciseKind& kind = *exercise_kind_for_source(KindSource::letters_index);
     for (std::size_t i = 0; i < t.letters.size(); ++i) {
         const std::string number = std::to_string(i + 1);
         b.add(std::string(kind.prefix) + number, std::string(kind.title_prefix) + number, kind.code,
@@ -200,7 +193,7 @@ void add_word_lists(Builder& b, const Config& config, const std::vector<std::str
 }
 
 void add_open_tasks(Builder& b, const CourseTables& t) {
-    const ExerciseKind& kind = only_kind(KindSource::open_tasks);
+    const ExerciseKind& kind = *exercise_kind_for_source(KindSource::open_tasks);
     for (std::size_t i = 0; i < t.open_tasks.size(); ++i) {
         b.add(std::string(kind.prefix) + std::to_string(i + 1), std::string(kOpenTaskTitle),
               kind.code, t.open_tasks[i].level, t.open_tasks[i].group);

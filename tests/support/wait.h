@@ -13,18 +13,17 @@ namespace vimo::test {
 // Generous on purpose: a slow machine only makes a passing test take longer.
 inline constexpr int default_wait_ms = 15000;
 
-// True as soon as condition holds, false once timeout_ms passed without it; between
-// the checks it handles this thread's Qt events (or only sleeps where no Qt
-// application exists), so timers, signals and painting go on while it waits.
+// True as soon as condition holds, false once timeout_ms passed without it. With a Qt
+// application this thread's events are handled between the checks (QTest::qWaitFor),
+// so timers, signals and painting go on; without one (a test driving another process
+// through X) it checks every poll_ms.
 inline bool wait_until(const std::function<bool()>& condition, int timeout_ms = default_wait_ms,
-                       int step_ms = 20) {
+                       int poll_ms = 20) {
+    if (QCoreApplication::instance() != nullptr) return QTest::qWaitFor(condition, timeout_ms);
     const QDeadlineTimer deadline(timeout_ms);
     while (!condition()) {
         if (deadline.hasExpired()) return false;
-        if (QCoreApplication::instance() != nullptr)
-            QTest::qWait(step_ms);
-        else
-            QThread::msleep(static_cast<unsigned long>(step_ms));
+        QThread::msleep(static_cast<unsigned long>(poll_ms));
     }
     return true;
 }

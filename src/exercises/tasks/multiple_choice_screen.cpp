@@ -41,10 +41,12 @@ void McList::paintEvent(QPaintEvent*) {
         painter.drawImage(QPoint(25, place.top - 2), box);
     }
     painter.setPen(Qt::black);
-    const QFontMetrics metrics(TaskScreen::list_font(false));
+    const QFont normal = TaskScreen::list_font(false);
+    const QFont bold = TaskScreen::list_font(true);
+    const int ascent = QFontMetrics(normal).ascent();
     for (const McWord& word : m_layout.words) {
-        painter.setFont(TaskScreen::list_font(word.bold));
-        painter.drawText(QPoint(word.x, word.y + metrics.ascent()), uni_to_qstring(word.text));
+        painter.setFont(word.bold ? bold : normal);
+        painter.drawText(QPoint(word.x, word.y + ascent), uni_to_qstring(word.text));
     }
 }
 
