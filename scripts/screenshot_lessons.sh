@@ -4,7 +4,9 @@
 # Usage: scripts/screenshot_lessons.sh OUTPUT_DIR [COURSE_ROOT]
 # Writes into OUTPUT_DIR:
 #   first_task_notice.png   mc.png  mc_checked.png (one answer ticked per question)
-#   tf.png  tf_checked.png  help_filmy.png (F1 on the true/false screen)
+#   tf.png  tf_checked.png  not_available.png (tab 3, a kind whose screen is not in
+#   the program yet: the notice over the true/false screen)
+#   help_filmy.png (F1 on the true/false screen)
 #   information.png (the task's help button; mc.png shows the first text's recording
 #   in the small sound player)  media_film.png (the second text's film, playing)
 set -euo pipefail
@@ -49,6 +51,10 @@ click 974 51  # tab 2: true/false
 shot tf
 click 975 223
 shot tf_checked
+click 974 72  # tab 3
+shot not_available
+xdotool key Escape
+sleep 0.5
 xdotool key F1
 shot help_filmy 2
 xdotool key Escape

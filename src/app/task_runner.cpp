@@ -58,18 +58,21 @@ void TaskRunner::go_to_tab(int tab) {
     const TabRules rules{.block_access = m_learner.settings.block_access,
                          .network = m_course.config.network_mode == 1,
                          .network_allows_typing = false};
+    const LessonContext before = m_lesson;
     const TabStart start = start_task(m_lesson, tab, rules);
     if (start == TabStart::locked && m_links.show_text) m_links.show_text(kTypingLockedText);
     if (start != TabStart::opened) return;
-    if (m_links.stop_sound) m_links.stop_sound();
-    // The task that was open is reported before the next one loads.
-    close_task();
     const TaskEntry* task = m_lesson.task(tab);
     TaskScreen* screen = task ? screen_for(*task) : nullptr;
     if (!screen) {
+        // The learner stays on the task they were doing, and the tab stays unvisited.
+        m_lesson = before;
         if (m_links.show_message) m_links.show_message(kScreenNotAvailableMessage);
         return;
     }
+    if (m_links.stop_sound) m_links.stop_sound();
+    // The task that was open is reported before the next one loads.
+    close_task();
     screen->open_task(m_lesson, *task);
     m_open = screen;
     m_open_tab = tab;

@@ -163,6 +163,12 @@ TEST_F(Runner, ATaskKindWithoutItsScreenSaysSoAndOpensNothing) {
     EXPECT_EQ(messages_shown, (std::vector<std::string>{kScreenNotAvailableMessage}));
     runner.go_to_tab(1); // the text's other task still opens
     EXPECT_EQ(runner.open_screen(), &mc);
+    // Its tab leaves the learner where they were.
+    QTest::mouseClick(&mc.tab(2), Qt::LeftButton);
+    EXPECT_EQ(messages_shown.size(), 2u);
+    EXPECT_EQ(runner.open_screen(), &mc);
+    EXPECT_TRUE(mc.isVisible());
+    EXPECT_EQ(closed, 0) << "nothing was closed or reported";
 }
 
 } // namespace
