@@ -58,16 +58,18 @@ AppContext::AppContext() = default;
 AppContext::~AppContext() = default;
 
 void AppContext::create_screens() {
-    m_sound = std::make_unique<SoundService>([](const std::string& message) {
+    const auto plain_message = [](const std::string& message) {
         show_plain_message({message, {}, false});
-    });
+    };
+    m_sound_outputs = std::make_unique<SoundOutputs>(plain_message);
+    m_sound = std::make_unique<SoundService>(*m_sound_outputs, plain_message);
     // The configuration already ran on the main window's behalf. The windows every
     // screen reaches (messages, help, media) are made first, so the screens can hold
     // them.
     m_message_window = std::make_unique<TForm20>(m_state.config, &m_buttons, button_picture::exit);
     m_help_window = std::make_unique<THelpForm>(m_state, m_buttons, *m_message_window);
     m_reading_window = std::make_unique<THtml_SmallForm>(m_state, m_buttons, *m_message_window);
-    m_media_window = std::make_unique<TMultimediaForm>(m_state.config, m_buttons);
+    m_media_window = std::make_unique<TMultimediaForm>(m_state.config, m_buttons, *m_sound_outputs);
     m_information = std::make_unique<TInformacjaForm>(m_state.config, &m_buttons);
     m_help = std::make_unique<HelpWindowLinks>(
         *m_help_window, [this](const UniString& key) { m_information->show_text(key); });
@@ -79,10 +81,7 @@ void AppContext::create_screens() {
                                        [this] { m_media_window->show_after_help(); });
     m_media_window->setLinks({
         .open_reading = [this](const std::string& file) { m_reading_window->reading_open(file); },
-        .show_message =
-            [](const std::string& text) {
-                show_plain_message({text, {}, false});
-            },
+        .show_message = plain_message,
         .main_window_origin = [this] { return m_main_form->pos(); },
     });
     m_backdrop = std::make_unique<TPodkladForm>();

@@ -23,6 +23,7 @@
 
 namespace vimo {
 
+class SoundOutputs;
 class SoundService;
 class TMainForm;
 class TForm20;
@@ -77,6 +78,7 @@ private:
     TMyImageList m_buttons; // the shared picture list of every screen's buttons
     SystemClock m_clock;
     ClockSeededRandom m_random{m_clock};
+    std::unique_ptr<SoundOutputs> m_sound_outputs; // the sound device, for both players
     std::unique_ptr<SoundService> m_sound;
     std::unique_ptr<TForm20> m_message_window;
     std::unique_ptr<THelpForm> m_help_window;

@@ -92,6 +92,8 @@ void TaskRunner::close_task() {
     report_task(screen->attempt(), m_lesson, m_open_tab, m_learner.results, m_learner.repetitions,
                 repetition_settings(m_learner.settings), m_clock);
     save_files();
+    // Nothing of the task plays on once it is left.
+    if (m_links.stop_sound) m_links.stop_sound();
     if (m_links.hide_media) m_links.hide_media();
     screen->hide();
     if (m_links.task_closed) m_links.task_closed();

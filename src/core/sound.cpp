@@ -25,10 +25,8 @@ bool is_file(const std::string& local_path) {
 
 } // namespace
 
-SoundService::SoundService(MessageSink show_message, QObject* parent)
-    : QObject(parent), m_show_message(std::move(show_message)) {
-    create_player();
-}
+SoundService::SoundService(SoundOutputs& outputs, MessageSink show_message, QObject* parent)
+    : QObject(parent), m_outputs(outputs), m_show_message(std::move(show_message)) {}
 
 void SoundService::play_sound(const std::string& file, bool wait) {
     play(file, wait, false);
@@ -39,7 +37,7 @@ void SoundService::play_sound_quiet(const std::string& file, bool wait) {
 }
 
 void SoundService::stop_sound() {
-    if (m_player->source().isEmpty()) return;
+    if (!m_player || m_player->source().isEmpty()) return;
     end_playback(PlaybackEnd::interrupted);
     m_player->stop();
     m_player->setSource(QUrl());
@@ -53,11 +51,11 @@ void SoundService::wait_ms(int milliseconds) {
 }
 
 std::string SoundService::open_file() const {
-    return m_player->source().toLocalFile().toStdString();
+    return m_player ? m_player->source().toLocalFile().toStdString() : std::string();
 }
 
 bool SoundService::is_playing() const {
-    return m_player->playbackState() == QMediaPlayer::PlayingState;
+    return m_player && m_player->playbackState() == QMediaPlayer::PlayingState;
 }
 
 void SoundService::play(const std::string& file, bool wait, bool quiet) {
@@ -67,9 +65,14 @@ void SoundService::play(const std::string& file, bool wait, bool quiet) {
         if (!quiet) report("Brak pliku: " + file + ".");
         return;
     }
+    if (!m_outputs.available()) {
+        // The screen goes on as after a recording nobody could hear.
+        if (!quiet && m_screen_timer) m_screen_timer->start();
+        return;
+    }
     end_playback(PlaybackEnd::interrupted);
     // A file that failed is opened afresh: it may have been mended.
-    if (open_file() != local_path || m_player_failed) open(local_path);
+    if (!m_player || open_file() != local_path || m_player_failed) open(local_path);
     m_playing_file = file;
     start_playing();
     if (wait) wait_for_end();
@@ -85,9 +88,9 @@ void SoundService::create_player() {
         m_player->deleteLater();
         m_output->deleteLater();
     }
-    m_output = new QAudioOutput(this);
-    m_player = new QMediaPlayer(this);
-    m_player->setAudioOutput(m_output);
+    const SoundOutputs::Player made = SoundOutputs::make_player(this);
+    m_player = made.player;
+    m_output = made.output;
     m_player_failed = false;
     connect(m_player, &QMediaPlayer::mediaStatusChanged, this, &SoundService::on_status);
     connect(m_player, &QMediaPlayer::errorOccurred, this,
@@ -95,7 +98,7 @@ void SoundService::create_player() {
 }
 
 void SoundService::open(const std::string& local_path) {
-    if (m_player_failed) {
+    if (!m_player || m_player_failed) {
         create_player();
     } else {
         m_player->stop();
@@ -108,6 +111,7 @@ void SoundService::open(const std::string& local_path) {
 void SoundService::start_playing() {
     if (m_player->mediaStatus() == QMediaPlayer::EndOfMedia) m_player->setPosition(0);
     m_active = true;
+    SoundOutputs::follow_default(*m_output);
     m_player->play();
     // An error the player met while opening the file is not signalled again.
     if (m_player_failed) fail(m_player->errorString().toStdString());

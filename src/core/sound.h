@@ -1,7 +1,11 @@
 #pragma once
 // The program's one shared sound player: course recordings play one at a time, a new
 // one cutting off the one before, either waiting for the real end of the recording
-// or returning at once; every playback started here signals how it ended.
+// or returning at once; every playback started here signals how it ended. Its player
+// is made at the first playback; without any sound device nothing plays and a waiting
+// playback returns at once.
+
+#include "core/sound_outputs.h"
 
 #include <QAudioOutput>
 #include <QMediaPlayer>
@@ -30,14 +34,16 @@ public:
     // A waiting playback gives up this long after the recording should have ended.
     static constexpr int default_stall_margin_ms = 10000;
 
-    explicit SoundService(MessageSink show_message, QObject* parent = nullptr);
+    // outputs outlives the service.
+    SoundService(SoundOutputs& outputs, MessageSink show_message, QObject* parent = nullptr);
 
     // Plays the WAV file (a course path, resolved). An empty name does nothing; a
     // missing file shows "Brak pliku: " + file + "." and plays nothing. The same file
     // as the one open plays on from where it is, from the start once it has ended;
     // another file is opened first. With wait the call returns when the playback has
     // ended, handling no user input meanwhile. The registered screen timer is then
-    // started.
+    // started. Without a sound device the call returns at once, signals nothing and
+    // starts the screen timer as if the recording had been heard.
     void play_sound(const std::string& file, bool wait);
     // As play_sound, without the missing-file message and without the screen timer.
     void play_sound_quiet(const std::string& file, bool wait);
@@ -58,8 +64,8 @@ public:
 
     // Position and length of the open file in milliseconds, for the screens that
     // follow the playback; 0 when nothing is open.
-    qint64 position_ms() const { return m_player->position(); }
-    qint64 length_ms() const { return m_player->duration(); }
+    qint64 position_ms() const { return m_player ? m_player->position() : 0; }
+    qint64 length_ms() const { return m_player ? m_player->duration() : 0; }
 
     // How long a waiting play waits beyond the recording's remaining length before it
     // takes the device for failed.
@@ -81,10 +87,11 @@ private:
     void fail(const std::string& reason);
     void report(const std::string& message) const;
 
+    SoundOutputs& m_outputs;
     MessageSink m_show_message;
     // Children of this service. A player that failed is replaced at the next opening:
     // its pipeline may still deliver errors of the failed file, which would fail the
-    // next file too.
+    // next file too. None before the first playback.
     QMediaPlayer* m_player = nullptr;
     QAudioOutput* m_output = nullptr;
     bool m_player_failed = false;

@@ -69,9 +69,10 @@ void MediaCloseLabel::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
 }
 
-TMultimediaForm::TMultimediaForm(const Config& config, const TMyImageList& buttons, QWidget* parent)
+TMultimediaForm::TMultimediaForm(const Config& config, const TMyImageList& buttons,
+                                 SoundOutputs& outputs, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      m_config(config) {
+      m_config(config), m_outputs(outputs) {
     setObjectName(QStringLiteral("TMultimediaForm"));
     // The exercise underneath keeps the keyboard when the window appears.
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -84,8 +85,6 @@ TMultimediaForm::TMultimediaForm(const Config& config, const TMyImageList& butto
     m_bottom->setObjectName(QStringLiteral("img_dol"));
     m_top_strip = new QLabel(this);
     m_top_strip->setObjectName(QStringLiteral("img_gora"));
-    m_panel = new QVideoWidget(this);
-    m_panel->setObjectName(QStringLiteral("Panel1"));
     m_title = new DragStrip(this, QRect());
     m_title->setObjectName(QStringLiteral("Label1"));
     m_close = new MediaCloseLabel(this);
@@ -124,13 +123,12 @@ TMultimediaForm::TMultimediaForm(const Config& config, const TMyImageList& butto
     m_timer.setInterval(kTickMs);
     connect(&m_timer, &QTimer::timeout, this, &TMultimediaForm::tick);
 
-    create_player();
     if (const auto film = media_layout(kMediaFilm, false)) apply_layout(*film);
 }
 
 TMultimediaForm::~TMultimediaForm() {
     // The panel is a child and goes first; the player must not paint into it meanwhile.
-    m_player->setVideoOutput(nullptr);
+    if (m_player) m_player->setVideoOutput(nullptr);
 }
 
 void TMultimediaForm::media_open(int kind, const std::string& file) {
@@ -154,8 +152,8 @@ void TMultimediaForm::media_open(int kind, const std::string& file) {
         break;
     }
     m_file = file;
-    open_file(local_path);
     m_kind = plan.kind;
+    open_file(local_path, m_kind == kMediaFilm);
     if (const auto layout = media_layout(m_kind, m_marks_present)) apply_layout(*layout);
     m_open = true;
     show_on_top();
@@ -170,7 +168,7 @@ void TMultimediaForm::media_close() {
 
 bool TMultimediaForm::hide_for_help() {
     if (!isVisible()) return false;
-    if (m_player->playbackState() == QMediaPlayer::PlayingState) m_player->pause();
+    if (m_player && m_player->playbackState() == QMediaPlayer::PlayingState) m_player->pause();
     set_running(false);
     m_stepping_aside = true;
     hide();
@@ -179,7 +177,7 @@ bool TMultimediaForm::hide_for_help() {
 }
 
 void TMultimediaForm::show_after_help() {
-    if (!m_open || isVisible()) return;
+    if (!m_open || isVisible() || !m_player) return;
     move_thumb(thumb_left(m_layout.bar, m_player->position(), m_player->duration()));
     show_on_top();
 }
@@ -215,9 +213,9 @@ void TMultimediaForm::create_player() {
         m_player->deleteLater();
         m_output->deleteLater();
     }
-    m_output = new QAudioOutput(this);
-    m_player = new QMediaPlayer(this);
-    m_player->setAudioOutput(m_output);
+    const SoundOutputs::Player made = SoundOutputs::make_player(this);
+    m_player = made.player;
+    m_output = made.output;
     m_failure_reported = false;
     connect(m_player, &QMediaPlayer::errorOccurred, this,
             [this](QMediaPlayer::Error, const QString& reason) { on_error(reason); });
@@ -227,18 +225,35 @@ void TMultimediaForm::create_player() {
             });
 }
 
-void TMultimediaForm::open_file(const std::string& local_path) {
+// Made with the first film: the video widget brings the graphics integration of the
+// media back-end, which a course of recordings never needs.
+void TMultimediaForm::create_panel() {
+    m_panel = new QVideoWidget(this);
+    m_panel->setObjectName(QStringLiteral("Panel1"));
+    m_panel->setGeometry(m_layout.panel);
+    m_panel->setVisible(m_layout.panel_visible);
+    m_panel->stackUnder(m_title);
+}
+
+// Without a sound device the window still opens and plays: a film's pictures go on,
+// silently, after the one notice.
+void TMultimediaForm::open_file(const std::string& local_path, bool film) {
+    m_outputs.available();
     create_player();
-    m_player->setVideoOutput(m_panel);
+    if (film) {
+        if (!m_panel) create_panel();
+        m_player->setVideoOutput(m_panel);
+    }
     m_player->setSource(QUrl::fromLocalFile(QString::fromStdString(local_path)));
 }
 
 void TMultimediaForm::close_file() {
     set_running(false);
+    move_thumb(m_layout.bar.left());
+    if (!m_player) return;
     m_player->stop();
     m_player->setSource(QUrl());
     m_player->setVideoOutput(nullptr);
-    move_thumb(m_layout.bar.left());
 }
 
 void TMultimediaForm::apply_layout(const MediaLayout& layout) {
@@ -251,8 +266,10 @@ void TMultimediaForm::apply_layout(const MediaLayout& layout) {
     m_close->setVisible(layout.title_visible);
     m_top_strip->setGeometry(layout.top_strip);
     m_top_strip->setVisible(layout.top_strip_visible);
-    m_panel->setGeometry(layout.panel);
-    m_panel->setVisible(layout.panel_visible);
+    if (m_panel) {
+        m_panel->setGeometry(layout.panel);
+        m_panel->setVisible(layout.panel_visible);
+    }
     m_bottom->setGeometry(layout.bottom_rect);
     m_bottom->setPixmap(QPixmap::fromImage(m_bottom_pictures[static_cast<int>(layout.bottom)]));
     m_bottom->show();
@@ -296,19 +313,21 @@ void TMultimediaForm::report(const std::string& text) const {
 }
 
 void TMultimediaForm::play_clicked() {
+    if (!m_player) return;
     rewind_if_ended();
-    m_player->play();
+    start_player();
     set_running(true);
 }
 
 void TMultimediaForm::pause_clicked() {
+    if (!m_player) return;
     switch (m_player->playbackState()) {
     case QMediaPlayer::PlayingState:
         m_player->pause();
         set_running(false);
         break;
     case QMediaPlayer::PausedState:
-        m_player->play();
+        start_player();
         set_running(true);
         break;
     case QMediaPlayer::StoppedState:
@@ -317,6 +336,7 @@ void TMultimediaForm::pause_clicked() {
 }
 
 void TMultimediaForm::stop_clicked() {
+    if (!m_player) return;
     m_player->stop();
     m_player->setPosition(0);
     set_running(false);
@@ -325,25 +345,33 @@ void TMultimediaForm::stop_clicked() {
 
 void TMultimediaForm::mark_clicked(int index) {
     const std::int64_t mark = m_marks.ms[static_cast<std::size_t>(index)];
-    if (mark == kNoMark) return;
+    if (mark == kNoMark || !m_player) return;
     const std::int64_t length = m_player->duration();
     const std::int64_t target = seek_for_mark(mark, length);
     m_player->pause();
     m_player->setPosition(target);
-    m_player->play();
+    start_player();
     // The seek lands a moment later; the thumb goes where it will land.
     move_thumb(thumb_left(m_layout.bar, target, length));
     set_running(true);
 }
 
 void TMultimediaForm::bar_pressed(int x) {
+    if (!m_player) return;
     m_player->setPosition(seek_for_click(x, m_layout.bar, m_player->duration()));
-    m_player->play();
+    start_player();
     set_running(true);
 }
 
 void TMultimediaForm::tick() {
+    if (!m_player) return;
     move_thumb(thumb_left(m_layout.bar, m_player->position(), m_player->duration()));
+}
+
+// Every playback goes to the output device that is the default now.
+void TMultimediaForm::start_player() {
+    SoundOutputs::follow_default(*m_output);
+    m_player->play();
 }
 
 void TMultimediaForm::set_running(bool running) {

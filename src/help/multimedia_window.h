@@ -1,11 +1,13 @@
 #pragma once
 // TMultimediaForm: the small floating window, always on top, in which a lesson's film
 // or recording plays while the learner works on its tasks. It has its own player,
-// separate from the shared sound service. Its children carry the names the screens'
+// separate from the shared sound service, made at each opening; the video panel is
+// made when the first film opens. Its children carry the names the screens'
 // designs use (btn_play, mark_1, shape1, Panel1, ...).
 
 #include "controls/MyImageList.h"
 #include "core/config.h"
+#include "core/sound_outputs.h"
 #include "help/multimedia.h"
 
 #include <QImage>
@@ -74,8 +76,10 @@ public:
     };
 
     // config gives the course root of the pictures; buttons is the shared button list
-    // (play, pause, stop and the marks). Both outlive the window.
-    TMultimediaForm(const Config& config, const TMyImageList& buttons, QWidget* parent = nullptr);
+    // (play, pause, stop and the marks); outputs the way to the sound device. All
+    // three outlive the window.
+    TMultimediaForm(const Config& config, const TMyImageList& buttons, SoundOutputs& outputs,
+                    QWidget* parent = nullptr);
     ~TMultimediaForm() override;
 
     void setLinks(Links links) { m_links = std::move(links); }
@@ -106,7 +110,8 @@ public:
     int layout_kind() const { return m_kind; } // 0 before the first opening
     bool timer_active() const { return m_timer.isActive(); }
 
-    // The window's own player and video panel, for the screens' tests.
+    // The window's own player and video panel, for the screens' tests; none until the
+    // first opening and the first film.
     QMediaPlayer* player() const { return m_player; }
     QVideoWidget* panel() const { return m_panel; }
 
@@ -117,7 +122,8 @@ protected:
 
 private:
     void create_player();
-    void open_file(const std::string& local_path);
+    void create_panel();
+    void open_file(const std::string& local_path, bool film);
     void close_file();
     void apply_layout(const MediaLayout& layout);
     void load_pictures();
@@ -130,12 +136,14 @@ private:
     void mark_clicked(int index);
     void bar_pressed(int x);
     void tick();
+    void start_player();
     void set_running(bool running); // the playing flag and the progress timer together
     void move_thumb(int left);
     void rewind_if_ended();
     void on_error(const QString& reason);
 
     const Config& m_config;
+    SoundOutputs& m_outputs;
     Links m_links;
     JumpMarks m_marks;
     bool m_playing = false;

@@ -39,7 +39,8 @@ protected:
     }
 
     std::vector<std::string> sound_messages;
-    SoundService sound{[this](const std::string& m) { sound_messages.push_back(m); }};
+    SoundOutputs outputs{[this](const std::string& m) { sound_messages.push_back(m); }};
+    SoundService sound{outputs, [this](const std::string& m) { sound_messages.push_back(m); }};
     TMyImageList buttons;
     test::RecordingHelp help;
     TForm24 exit_window{course};

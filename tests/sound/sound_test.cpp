@@ -165,7 +165,9 @@ protected:
 
     test::TempCourse course;
     std::vector<std::string> messages;
-    SoundService sound{[this](const std::string& message) { messages.push_back(message); }};
+    SoundOutputs outputs{[this](const std::string& message) { messages.push_back(message); }};
+    SoundService sound{outputs,
+                       [this](const std::string& message) { messages.push_back(message); }};
     std::vector<End> ends;
     std::vector<qint64> end_positions; // where each playback was when it ended
 };

@@ -23,7 +23,9 @@ namespace vimo::test {
 
 inline SoundService& shared_sound() {
     // Parented to the application, so it goes with the application's end.
-    static SoundService* sound = new SoundService([](const std::string&) {}, qApp);
+    static SoundOutputs outputs{[](const std::string&) {}};
+    static SoundService* sound = new SoundService(
+        outputs, [](const std::string&) {}, qApp);
     return *sound;
 }
 

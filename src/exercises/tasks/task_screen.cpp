@@ -119,7 +119,12 @@ TaskScreen::TaskScreen(ScreenServices& services, std::string_view task_kind, QWi
     m_help_button->setVisible(m_kind.help_text.has_value());
 
     connect(m_check, &TTransparentButton::clicked, this, &TaskScreen::check);
-    connect(m_again, &TTransparentButton::clicked, this, &TaskScreen::reload);
+    connect(m_again, &TTransparentButton::clicked, this, [this] {
+        reload();
+        // The task starts again with its recording, whose player the learner may
+        // have closed meanwhile.
+        if (m_lesson && m_lesson->media == TextMedia::recording && m_links.media) m_links.media();
+    });
     connect(m_exit, &TTransparentButton::clicked, this, [this] {
         if (m_links.leave) m_links.leave();
     });

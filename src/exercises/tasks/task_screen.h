@@ -71,7 +71,7 @@ public:
     struct Links {
         std::function<void(int tab)> tab_clicked;
         std::function<void()> leave;      // lbl_exit: the program closes the task
-        std::function<void()> media;      // btn_media
+        std::function<void()> media;      // btn_media; the again button of a recording
         std::function<void()> glossary;   // btn_tlumacz
         std::function<void()> dictionary; // btn_slownik
         std::function<void()> stop_sound; // before checking
