@@ -61,7 +61,9 @@ void AppContext::create_screens() {
     const auto plain_message = [](const std::string& message) {
         show_plain_message({message, {}, false});
     };
-    m_sound_outputs = std::make_unique<SoundOutputs>(plain_message);
+    m_sound_outputs = std::make_unique<SoundOutputs>([](const std::string& notice) {
+        show_plain_message({notice, {}, true});
+    });
     m_sound = std::make_unique<SoundService>(*m_sound_outputs, plain_message);
     // The configuration already ran on the main window's behalf. The windows every
     // screen reaches (messages, help, media) are made first, so the screens can hold

@@ -85,6 +85,8 @@ void SoundService::create_player() {
     if (m_player != nullptr) {
         m_player->disconnect(this);
         m_player->stop();
+        // Its stream goes now, not when the deletion comes round.
+        m_player->setSource(QUrl());
         m_player->deleteLater();
         m_output->deleteLater();
     }
@@ -98,12 +100,7 @@ void SoundService::create_player() {
 }
 
 void SoundService::open(const std::string& local_path) {
-    if (!m_player || m_player_failed) {
-        create_player();
-    } else {
-        m_player->stop();
-        m_player->setSource(QUrl());
-    }
+    create_player();
     m_player->setSource(QUrl::fromLocalFile(QString::fromStdString(local_path)));
     ++m_openings;
 }
@@ -111,7 +108,6 @@ void SoundService::open(const std::string& local_path) {
 void SoundService::start_playing() {
     if (m_player->mediaStatus() == QMediaPlayer::EndOfMedia) m_player->setPosition(0);
     m_active = true;
-    SoundOutputs::follow_default(*m_output);
     m_player->play();
     // An error the player met while opening the file is not signalled again.
     if (m_player_failed) fail(m_player->errorString().toStdString());

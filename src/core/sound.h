@@ -89,9 +89,9 @@ private:
 
     SoundOutputs& m_outputs;
     MessageSink m_show_message;
-    // Children of this service. A player that failed is replaced at the next opening:
-    // its pipeline may still deliver errors of the failed file, which would fail the
-    // next file too. None before the first playback.
+    // Children of this service, made afresh for every file opened: the pipeline of a
+    // failed or cut-off file may still deliver its errors or its end, which would end
+    // the next file too. None before the first playback.
     QMediaPlayer* m_player = nullptr;
     QAudioOutput* m_output = nullptr;
     bool m_player_failed = false;

@@ -4,6 +4,7 @@
 #include <QAudioOutput>
 #include <QMediaDevices>
 #include <QMediaPlayer>
+#include <QTimer>
 
 namespace vimo {
 
@@ -11,22 +12,18 @@ bool SoundOutputs::available() {
     if (!QMediaDevices::defaultAudioOutput().isNull()) return true;
     if (!m_notice_shown) {
         m_notice_shown = true;
-        if (m_show_message) m_show_message(kNoSoundNotice);
+        if (m_show_message)
+            QTimer::singleShot(0, &m_notice_context, [this] { m_show_message(kNoSoundNotice); });
     }
     return false;
 }
 
 SoundOutputs::Player SoundOutputs::make_player(QObject* parent) {
     Player made;
-    made.output = new QAudioOutput(QMediaDevices::defaultAudioOutput(), parent);
+    made.output = new QAudioOutput(parent);
     made.player = new QMediaPlayer(parent);
     made.player->setAudioOutput(made.output);
     return made;
-}
-
-void SoundOutputs::follow_default(QAudioOutput& output) {
-    const QAudioDevice current = QMediaDevices::defaultAudioOutput();
-    if (!current.isNull() && current != output.device()) output.setDevice(current);
 }
 
 } // namespace vimo

@@ -1,9 +1,8 @@
 #pragma once
 // The program's way to the sound device. The players of the shared sound service and
 // of the media window are made here when a sound or film is first wanted, so nothing
-// of the media back-end loads before then; every playback goes to the output device
-// that is the default at that moment; a machine without any output device gets one
-// notice in the program's whole run and silence.
+// of the media back-end loads before then; a machine without any output device gets
+// one notice in the program's whole run and silence.
 
 #include <QObject>
 #include <functional>
@@ -26,8 +25,9 @@ public:
     explicit SoundOutputs(MessageSink show_message) : m_show_message(std::move(show_message)) {}
 
     // True when an output device exists. The first time it does not, the notice is
-    // shown; later calls say nothing. Asked anew each time: a device plugged in later
-    // brings the sound back.
+    // shown once control is back in the event loop, so that the caller (a screen being
+    // shown, a waiting playback) goes on at once; later calls say nothing. Asked anew
+    // each time: a device plugged in later brings the sound back.
     bool available();
 
     struct Player {
@@ -37,16 +37,12 @@ public:
     // A player with its audio output on the default device, both children of parent.
     static Player make_player(QObject* parent);
 
-    // Before a playback: moves output to the default device when that is another one
-    // now (a headset plugged in). An output made from the default device otherwise
-    // stays on the device it was made with.
-    static void follow_default(QAudioOutput& output);
-
     bool notice_shown() const { return m_notice_shown; }
 
 private:
     MessageSink m_show_message;
     bool m_notice_shown = false;
+    QObject m_notice_context; // ends a notice still waiting when the outputs go
 };
 
 } // namespace vimo

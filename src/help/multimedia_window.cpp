@@ -315,7 +315,7 @@ void TMultimediaForm::report(const std::string& text) const {
 void TMultimediaForm::play_clicked() {
     if (!m_player) return;
     rewind_if_ended();
-    start_player();
+    m_player->play();
     set_running(true);
 }
 
@@ -327,7 +327,7 @@ void TMultimediaForm::pause_clicked() {
         set_running(false);
         break;
     case QMediaPlayer::PausedState:
-        start_player();
+        m_player->play();
         set_running(true);
         break;
     case QMediaPlayer::StoppedState:
@@ -350,7 +350,7 @@ void TMultimediaForm::mark_clicked(int index) {
     const std::int64_t target = seek_for_mark(mark, length);
     m_player->pause();
     m_player->setPosition(target);
-    start_player();
+    m_player->play();
     // The seek lands a moment later; the thumb goes where it will land.
     move_thumb(thumb_left(m_layout.bar, target, length));
     set_running(true);
@@ -359,19 +359,13 @@ void TMultimediaForm::mark_clicked(int index) {
 void TMultimediaForm::bar_pressed(int x) {
     if (!m_player) return;
     m_player->setPosition(seek_for_click(x, m_layout.bar, m_player->duration()));
-    start_player();
+    m_player->play();
     set_running(true);
 }
 
 void TMultimediaForm::tick() {
     if (!m_player) return;
     move_thumb(thumb_left(m_layout.bar, m_player->position(), m_player->duration()));
-}
-
-// Every playback goes to the output device that is the default now.
-void TMultimediaForm::start_player() {
-    SoundOutputs::follow_default(*m_output);
-    m_player->play();
 }
 
 void TMultimediaForm::set_running(bool running) {

@@ -136,7 +136,6 @@ private:
     void mark_clicked(int index);
     void bar_pressed(int x);
     void tick();
-    void start_player();
     void set_running(bool running); // the playing flag and the progress timer together
     void move_thumb(int left);
     void rewind_if_ended();

@@ -1,12 +1,9 @@
 // A whole first session on a copy of the demo course, driven through xdotool under
 // the X server that the test script starts: a new learner, the main menu, the
 // chooser, the exit; then a second start that finds what the first one wrote.
-#include "e2e/x_session.h"
-#include "support/temp_course.h"
+#include "e2e/demo_session.h"
 
 #include <QDate>
-#include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <gtest/gtest.h>
@@ -16,43 +13,8 @@ namespace {
 
 using namespace test;
 
-void copy_folder(const QString& from, const QString& to) {
-    QDirIterator entries(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                         QDirIterator::Subdirectories);
-    while (entries.hasNext()) {
-        const QString path = entries.next();
-        const QString target = to + "/" + QDir(from).relativeFilePath(path);
-        if (entries.fileInfo().isDir())
-            QDir().mkpath(target);
-        else
-            QFile::copy(path, target);
-    }
-}
-
-constexpr QRect kChooserList{40, 98, 825, 537};
-
-class FirstSession : public ::testing::Test {
+class FirstSession : public DemoSession {
 protected:
-    void SetUp() override {
-        ASSERT_FALSE(qEnvironmentVariableIsEmpty("DISPLAY"))
-            << "the end-to-end tests need the X server that test.sh starts";
-        copy_folder(VIMO_DEMO_COURSE, QString::fromStdString(course.root()));
-        QFile::remove(QString::fromStdString(course.path("usr.t")));
-        QDir(QString::fromStdString(course.path("1"))).removeRecursively();
-    }
-    void TearDown() override {
-        if (program.state() != QProcess::NotRunning) {
-            program.kill();
-            program.waitForFinished(5000);
-        }
-    }
-    void start() {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("QT_QPA_PLATFORM", "xcb");
-        program.setProcessEnvironment(environment);
-        program.start(VIMO_PROGRAM, {"--course-root", QString::fromStdString(course.root())});
-        ASSERT_TRUE(program.waitForStarted(10000));
-    }
     // Starts the program and waits for the learner chooser.
     QString start_at_the_learner_chooser() {
         start();
@@ -69,9 +31,6 @@ protected:
         QFile in(QString::fromStdString(course.path(relative)));
         return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
     }
-
-    test::TempCourse course;
-    QProcess program;
 };
 
 TEST_F(FirstSession, NewLearnerReachesTheChooserAndFindsTheirFilesNextTime) {
@@ -92,7 +51,8 @@ TEST_F(FirstSession, NewLearnerReachesTheChooserAndFindsTheirFilesNextTime) {
     ASSERT_FALSE(menu.isEmpty()) << program.readAllStandardError().toStdString();
 
     const QImage menu_picture = settled_picture(kChooserList, QImage());
-    const QString lessons = opened_by(program, kMainWindow, [] { click_at(46 + 20, 620 + 20); });
+    const QString lessons =
+        opened_by(program, kMainWindow, [] { click_at(kLessonsButton.x(), kLessonsButton.y()); });
     ASSERT_FALSE(lessons.isEmpty()) << "the lessons button opened no chooser";
     const QImage folded = settled_picture(kChooserList, menu_picture);
     ASSERT_FALSE(folded.isNull()) << "the chooser's list never settled on the screen";
@@ -123,37 +83,22 @@ TEST_F(FirstSession, NewLearnerReachesTheChooserAndFindsTheirFilesNextTime) {
 }
 
 TEST_F(FirstSession, AMultipleChoiceResultReachesTheResultsAndTheRepetitions) {
-    QFile users(QString::fromStdString(course.path("usr.t")));
-    ASSERT_TRUE(users.open(QIODevice::WriteOnly));
-    users.write("1=Ewa\r\n");
-    users.close();
+    write_learner_list("1=Ewa\r\n");
     // The program dates the repetition by the system clock, which nothing here can
     // fix: either day counts where the run goes past midnight.
     const QDate first_day = QDate::currentDate();
-    const QString learner_chooser = start_at_the_learner_chooser();
-    ASSERT_TRUE(wait_for_keys(program, learner_chooser))
-        << program.readAllStandardError().toStdString();
-    ASSERT_FALSE(opened_by(program, kMainWindow, [] { key("Return"); }).isEmpty());
-    const QString lessons = opened_by(program, kMainWindow, [] { click_at(46 + 20, 620 + 20); });
-    ASSERT_FALSE(lessons.isEmpty()) << "the lessons button opened no chooser";
-    // Row 0 the first group, row 1 its first text, row 2 the text's first task, which
-    // opens with the first-task notice over it.
-    const auto row_y = [](int row) { return kChooserList.y() + 20 * row + 8; };
-    const QStringList before_task = shown_windows(program);
-    const QString notice = opened_by(program, kNoticeWindow, [&] {
-        click_at(kChooserList.x() + 6, row_y(0));
-        click_at(kChooserList.x() + 24, row_y(1));
-        click_at(kChooserList.x() + 80, row_y(2));
-    });
-    ASSERT_FALSE(notice.isEmpty()) << "the first task did not open with its notice";
-    const QString task = wait_for_new_window(program, kMainWindow, before_task);
+    start_at_the_main_menu();
+    open_lessons_at_the_first_text();
+    QString task;
+    const QString notice = opened_by(program, kNoticeWindow, [&] { task = open_first_task(); });
     ASSERT_FALSE(task.isEmpty());
+    ASSERT_FALSE(notice.isEmpty()) << "the first task did not open with its notice";
     ASSERT_TRUE(wait_for_keys(program, notice));
     key("Escape");
     ASSERT_TRUE(wait_until_gone(program, notice));
-    click_at(35 + 60, 150 + 24 + 8); // the first answer of the first question
-    click_at(935 + 40, 198 + 25);    // check
-    click_at(1010, 10);              // leave: the chooser is back
+    click_at(35 + 60, 150 + 24 + 8);          // the first answer of the first question
+    click_at(935 + 40, 198 + 25);             // check
+    click_at(kLeaveTask.x(), kLeaveTask.y()); // leave: the chooser is back
     ASSERT_TRUE(wait_until_gone(program, task));
     ASSERT_TRUE(wait_for_keys(program, lessons));
     key("Escape"); // leaves the chooser

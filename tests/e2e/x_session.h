@@ -62,6 +62,13 @@ inline QSize window_size(const QString& window) {
     return {match.captured(1).toInt(), match.captured(2).toInt()};
 }
 
+inline QPoint window_position(const QString& window) {
+    static const QRegularExpression position("Position: (-?\\d+),(-?\\d+)");
+    const QRegularExpressionMatch match = position.match(xdotool({"getwindowgeometry", window}));
+    if (!match.hasMatch()) return {};
+    return {match.captured(1).toInt(), match.captured(2).toInt()};
+}
+
 // Waits until a window of the program of this size that is not among before is on the
 // screen; its id, or an empty string when none came.
 inline QString wait_for_new_window(const QProcess& program, QSize size,
