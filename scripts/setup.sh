@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libqt6multimediawidgets6
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
   gstreamer1.0-libav gstreamer1.0-pulseaudio
-  libsqlite3-dev libxcb1-dev
+  libsqlite3-dev libxcb1-dev libpulse-dev
   googletest libgtest-dev libbenchmark-dev
   ffmpeg espeak-ng sox imagemagick
   xvfb xauth x11-utils xdotool pulseaudio pulseaudio-utils fonts-dejavu-core

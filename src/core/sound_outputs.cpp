@@ -5,8 +5,79 @@
 #include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QTimer>
+#include <chrono>
+#include <pulse/context.h>
+#include <pulse/introspect.h>
+#include <pulse/mainloop.h>
 
 namespace vimo {
+
+namespace {
+
+// A sound server that does not answer within this is taken as absent.
+constexpr auto kServerTimeout = std::chrono::milliseconds(500);
+
+struct ServerAnswer {
+    std::string default_sink;
+    bool done = false;
+};
+
+void take_server_info(pa_context*, const pa_server_info* info, void* data) {
+    auto* answer = static_cast<ServerAnswer*>(data);
+    if (info && info->default_sink_name) answer->default_sink = info->default_sink_name;
+    answer->done = true;
+}
+
+// Runs the loop until the answer came, the connection failed or the time is up.
+void run_until_answered(pa_mainloop* loop, pa_context* context, ServerAnswer& answer) {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + kServerTimeout;
+    bool asked = false;
+    while (!answer.done) {
+        const pa_context_state_t state = pa_context_get_state(context);
+        if (!PA_CONTEXT_IS_GOOD(state)) return;
+        if (state == PA_CONTEXT_READY && !asked) {
+            pa_operation* operation =
+                pa_context_get_server_info(context, take_server_info, &answer);
+            if (!operation) return;
+            pa_operation_unref(operation);
+            asked = true;
+        }
+        const auto left =
+            std::chrono::duration_cast<std::chrono::microseconds>(deadline - Clock::now());
+        if (left.count() <= 0) return;
+        if (pa_mainloop_prepare(loop, static_cast<int>(left.count())) < 0) return;
+        if (pa_mainloop_poll(loop) < 0 || pa_mainloop_dispatch(loop) < 0) return;
+    }
+}
+
+// The sound server's default sink, asked on a connection of its own; empty when no
+// PulseAudio-compatible server (PulseAudio, PipeWire's) answers.
+std::string server_default_sink() {
+    ServerAnswer answer;
+    pa_mainloop* loop = pa_mainloop_new();
+    if (!loop) return {};
+    pa_context* context = pa_context_new(pa_mainloop_get_api(loop), "lexaro-vimo");
+    if (context) {
+        if (pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) >= 0)
+            run_until_answered(loop, context, answer);
+        pa_context_disconnect(context);
+        pa_context_unref(context);
+    }
+    pa_mainloop_free(loop);
+    return answer.default_sink;
+}
+
+// The device the server sends new streams to, as the back-end lists it.
+QAudioDevice default_device() {
+    const QByteArray sink = QByteArray::fromStdString(server_default_sink());
+    if (!sink.isEmpty())
+        for (const QAudioDevice& device : QMediaDevices::audioOutputs())
+            if (device.id() == sink) return device;
+    return QMediaDevices::defaultAudioOutput();
+}
+
+} // namespace
 
 bool SoundOutputs::available() {
     if (!QMediaDevices::defaultAudioOutput().isNull()) return true;
@@ -20,7 +91,7 @@ bool SoundOutputs::available() {
 
 SoundOutputs::Player SoundOutputs::make_player(QObject* parent) {
     Player made;
-    made.output = new QAudioOutput(parent);
+    made.output = new QAudioOutput(default_device(), parent);
     made.player = new QMediaPlayer(parent);
     made.player->setAudioOutput(made.output);
     return made;

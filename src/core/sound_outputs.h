@@ -1,8 +1,9 @@
 #pragma once
 // The program's way to the sound device. The players of the shared sound service and
 // of the media window are made here when a sound or film is first wanted, so nothing
-// of the media back-end loads before then; a machine without any output device gets
-// one notice in the program's whole run and silence.
+// of the media back-end loads before then; every file opened plays on the device that
+// is the sound server's default at that moment; a machine without any output device
+// gets one notice in the program's whole run and silence.
 
 #include <QObject>
 #include <functional>
@@ -34,7 +35,14 @@ public:
         QMediaPlayer* player = nullptr;
         QAudioOutput* output = nullptr;
     };
-    // A player with its audio output on the default device, both children of parent.
+    // A player with its audio output, both children of parent, on the device that is
+    // the sound server's default now (a headset plugged in since the last player).
+    // The multimedia back-end does not learn of a new default by itself, so the
+    // server is asked; without a server that answers, or while the back-end does not
+    // list that device yet, the back-end's default is taken. Both players make a new
+    // one for every file: a device cannot be changed under a loaded file, the
+    // back-end would wait for data that never flows. A file already open follows the
+    // default by itself, moved by the sound server.
     static Player make_player(QObject* parent);
 
     bool notice_shown() const { return m_notice_shown; }

@@ -5,6 +5,7 @@
 #include "controls/button_pictures.h"
 #include "help/multimedia_window.h"
 #include "support/named_case.h"
+#include "support/second_sink.h"
 #include "support/temp_course.h"
 #include "support/tone_wav.h"
 #include "support/wait.h"
@@ -263,6 +264,24 @@ TEST_F(MediaWindow, PlayPauseAndStopButtons) {
     ASSERT_TRUE(played_past(0));
     EXPECT_LT(player().position(), 1000);
     EXPECT_TRUE(form.is_playing());
+}
+
+// A headset plugged in after a first recording and before the next one opens: its
+// Play goes to the headset.
+TEST_F(MediaWindow, PlayGoesToTheDefaultDeviceOfThatMoment) {
+    form.media_open(kMediaSound, recording());
+    ASSERT_TRUE(loaded());
+    form.media_close();
+    const test::SecondDefaultSink headset;
+    ASSERT_TRUE(headset.listed()) << "the back-end never listed the new sink";
+    form.media_open(kMediaSound, recording());
+    ASSERT_TRUE(loaded());
+
+    click("btn_play");
+    ASSERT_TRUE(played_past(300));
+
+    EXPECT_EQ(test::sinks_of_streams(), QStringList{test::SecondDefaultSink::kName});
+    form.media_close();
 }
 
 TEST_F(MediaWindow, PlayAfterTheEndStartsAgain) {

@@ -3,6 +3,7 @@
 // default input, so a test can also listen to what was played.
 #include "core/sound.h"
 #include "support/named_case.h"
+#include "support/second_sink.h"
 #include "support/temp_course.h"
 #include "support/tone_wav.h"
 #include "support/wait.h"
@@ -224,6 +225,23 @@ TEST_F(Sound, PlayingWhileAnotherPlaysCutsTheFirstOff) {
     EXPECT_EQ(sound.open_file(), local("short.wav"));
     sound.wait_ms(1500);
     EXPECT_EQ(ends.size(), 2u) << "the cut-off recording must not end later";
+}
+
+// An output made from the default device stays on it unless moved: the next playback
+// after a new default (a headset plugged in) must go to the new device.
+TEST_F(Sound, NextPlaybackGoesToTheNewDefaultDevice) {
+    sound.play_sound(wav("short.wav"), false);
+    ASSERT_TRUE(started_playing());
+    EXPECT_EQ(test::sinks_of_streams(), QStringList{"vsink"});
+    sound.stop_sound();
+
+    const test::SecondDefaultSink headset;
+    ASSERT_TRUE(headset.listed()) << "the back-end never listed the new sink";
+    sound.play_sound(wav("long.wav"), false);
+    ASSERT_TRUE(started_playing());
+
+    EXPECT_EQ(test::sinks_of_streams(), QStringList{test::SecondDefaultSink::kName});
+    sound.stop_sound();
 }
 
 TEST_F(Sound, RecordingIsHeardOnTheSoundDeviceUntilStopped) {
