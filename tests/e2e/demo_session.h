@@ -94,6 +94,17 @@ protected:
         return wait_for_new_window(program, kMainWindow, before);
     }
 
+    // As open_first_task, with the first-task notice that comes with the first opening
+    // of a run over it, dismissed; the task's window id in task.
+    void open_first_task_past_its_notice(QString& task) {
+        const QString notice = opened_by(program, kNoticeWindow, [&] { task = open_first_task(); });
+        ASSERT_FALSE(task.isEmpty());
+        ASSERT_FALSE(notice.isEmpty()) << "the first task did not open with its notice";
+        ASSERT_TRUE(wait_for_keys(program, notice));
+        key("Escape");
+        ASSERT_TRUE(wait_until_gone(program, notice));
+    }
+
     TempCourse course;
     QProcess program;
     QString lessons; // the lessons chooser's window

@@ -90,12 +90,7 @@ TEST_F(FirstSession, AMultipleChoiceResultReachesTheResultsAndTheRepetitions) {
     start_at_the_main_menu();
     open_lessons_at_the_first_text();
     QString task;
-    const QString notice = opened_by(program, kNoticeWindow, [&] { task = open_first_task(); });
-    ASSERT_FALSE(task.isEmpty());
-    ASSERT_FALSE(notice.isEmpty()) << "the first task did not open with its notice";
-    ASSERT_TRUE(wait_for_keys(program, notice));
-    key("Escape");
-    ASSERT_TRUE(wait_until_gone(program, notice));
+    ASSERT_NO_FATAL_FAILURE(open_first_task_past_its_notice(task));
     click_at(35 + 60, 150 + 24 + 8);          // the first answer of the first question
     click_at(935 + 40, 198 + 25);             // check
     click_at(kLeaveTask.x(), kLeaveTask.y()); // leave: the chooser is back

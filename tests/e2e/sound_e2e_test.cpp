@@ -32,12 +32,7 @@ protected:
             ASSERT_FALSE(task.isEmpty());
             return;
         }
-        const QString notice = opened_by(program, kNoticeWindow, [&] { task = open_first_task(); });
-        ASSERT_FALSE(task.isEmpty());
-        ASSERT_FALSE(notice.isEmpty()) << "the first task did not open with its notice";
-        ASSERT_TRUE(wait_for_keys(program, notice));
-        key("Escape");
-        ASSERT_TRUE(wait_until_gone(program, notice));
+        open_first_task_past_its_notice(task);
     }
     // Presses Play once, with the sink quiet before, and listens.
     void press_play_once_and_hear() {
