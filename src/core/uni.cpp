@@ -189,16 +189,6 @@ UniString uni_blank_punctuation(std::string_view s, int course_variant) {
     return result;
 }
 
-int uni_unit_count(std::string_view s) {
-    return static_cast<int>(s.size() / 2);
-}
-
-char16_t uni_unit_at(std::string_view s, int k) {
-    if (k < 1 || k > uni_unit_count(s)) return 0;
-    const std::size_t at = unit_offset(k);
-    return static_cast<char16_t>(byte_at(s, at) | (byte_at(s, at + 1) << 8));
-}
-
 std::string_view trim_8bit(std::string_view s) {
     const auto first = std::find_if_not(s.begin(), s.end(), is_blank);
     const auto last = std::find_if_not(s.rbegin(), s.rend(), is_blank).base();

@@ -61,11 +61,19 @@ UniString uni_blank_punctuation(std::string_view s, int course_variant);
 
 // Unit access. Only whole units count: a dangling odd byte at the end is no unit
 // here (uni_copy and uni_trim still see it).
+// Both are inline: the loaders and painters call them for every unit of every line.
 // The number of whole units of s.
-int uni_unit_count(std::string_view s);
+inline int uni_unit_count(std::string_view s) {
+    return static_cast<int>(s.size() / 2);
+}
 // The value of unit k of s (low byte + 256 x high byte); U+0000 for any k outside
 // 1 .. uni_unit_count(s), as if s went on with zero units.
-char16_t uni_unit_at(std::string_view s, int k);
+inline char16_t uni_unit_at(std::string_view s, int k) {
+    if (k < 1 || k > uni_unit_count(s)) return 0;
+    const std::size_t at = 2 * (static_cast<std::size_t>(k) - 1);
+    return static_cast<char16_t>(static_cast<unsigned char>(s[at]) |
+                                 static_cast<unsigned char>(s[at + 1]) << 8);
+}
 
 // 8-bit helpers.
 // t without its leading and trailing spaces and control characters (bytes <= 32).
