@@ -80,6 +80,34 @@ TEST_F(McScreen, AnsweringByClicksAndCheckingShowsTheScore) {
     EXPECT_FALSE(form.score_panel().isVisible());
 }
 
+// Where word text of the list is painted: its middle.
+QPoint middle_of(const std::vector<McWord>& words, const std::string& text) {
+    for (const McWord& word : words)
+        if (uni_to_qstring(word.text).toStdString() == text)
+            return {word.x + word.width / 2, word.y + 8};
+    ADD_FAILURE() << "no word " << text;
+    return {};
+}
+
+TEST_F(McScreen, ARightClickOnAWordOfTheListLooksItUpAndChoosesNothing) {
+    std::vector<std::pair<std::string, int>> looked_up;
+    form.set_links({.look_up = [&](const UniString& word, int mode) {
+        looked_up.emplace_back(uni_to_qstring(word).toStdString(), mode);
+    }});
+    open();
+    const std::vector<McWord>& words = form.list().layout().words;
+    QTest::mouseClick(&form.list(), Qt::RightButton, {}, middle_of(words, "Where?"));
+    QTest::mouseClick(&form.list(), Qt::RightButton, {}, middle_of(words, "Nowhere"));
+    const std::vector<std::pair<std::string, int>> expected{{"Where?", 0}, {"Nowhere", 0}};
+    EXPECT_EQ(looked_up, expected);
+    EXPECT_FALSE(form.attempt().acted);
+
+    // Beside the text nothing is looked up.
+    const QPoint beside = middle_of(words, "Nowhere") + QPoint(200, 0);
+    QTest::mouseClick(&form.list(), Qt::RightButton, {}, beside);
+    EXPECT_EQ(looked_up.size(), 2u);
+}
+
 TEST_F(McScreen, ALongListScrollsByWholeLines) {
     std::string content = "MC#";
     for (int q = 0; q < 10; ++q)

@@ -68,6 +68,23 @@ TEST_F(TfScreen, BoxesSitUnderTheirTitlesBesideEachStatement) {
     EXPECT_FALSE(form.true_box(3).isVisible());
 }
 
+TEST_F(TfScreen, ARightClickOnAStatementsWordLooksItUp) {
+    std::vector<std::string> looked_up;
+    form.set_links({.look_up = [&](const UniString& word, int mode) {
+        EXPECT_EQ(mode, 0);
+        looked_up.push_back(uni_to_qstring(word).toStdString());
+    }});
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    for (const TfWord& word : form.list().layout().words) {
+        if (uni_to_qstring(word.text) != "black") continue;
+        QTest::mouseClick(&form.list(), Qt::RightButton, {},
+                          QPoint(word.x + word.width / 2, word.y + 8));
+        QTest::mouseClick(&form.list(), Qt::LeftButton, {},
+                          QPoint(word.x + word.width / 2, word.y + 8));
+    }
+    EXPECT_EQ(looked_up, std::vector<std::string>{"black"});
+}
+
 TEST_F(TfScreen, TickingAndCheckingScoresAndMarks) {
     const int sky = index_of("Sky is blue");
     const int snow = index_of("Snow is black");

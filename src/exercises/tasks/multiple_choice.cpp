@@ -170,8 +170,9 @@ McLayout layout_multiple_choice(const std::vector<McQuestion>& questions, int wi
                     if (effect == TagEffect::line_break) flow.new_line(kBreak);
                     continue;
                 }
-                const WordFlow::Place at = flow.place(measure(word, bold));
-                if (at.y >= 0) layout.words.push_back({at.x, at.y, bold, word});
+                const int word_width = measure(word, bold);
+                const WordFlow::Place at = flow.place(word_width);
+                if (at.y >= 0) layout.words.push_back({at.x, at.y, bold, word, word_width});
                 largest_x = std::max(largest_x, flow.x());
             }
             y = flow.y();

@@ -72,6 +72,7 @@ struct McWord {
     int y = 0;
     bool bold = false;
     UniString text;
+    int width = 0;
 };
 struct McAnswerPlace {
     int question = 0; // 0-based

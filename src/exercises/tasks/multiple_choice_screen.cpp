@@ -10,8 +10,9 @@
 namespace vimo {
 
 McList::McList(QWidget* parent, const MultipleChoice& engine, const AnswerPictures& pictures,
-               Chosen chosen)
-    : QWidget(parent), m_engine(engine), m_pictures(pictures), m_chosen(std::move(chosen)) {
+               Chosen chosen, LookUp look_up)
+    : QWidget(parent), m_engine(engine), m_pictures(pictures), m_chosen(std::move(chosen)),
+      m_look_up(std::move(look_up)) {
     setObjectName("pb_tresc");
     setMouseTracking(true);
 }
@@ -52,6 +53,13 @@ void McList::paintEvent(QPaintEvent*) {
 
 void McList::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
+    if (event->button() == Qt::RightButton) {
+        const int height = QFontMetrics(TaskScreen::list_font(false)).height();
+        if (const std::optional<UniString> word =
+                painted_word_at(m_layout.words, at.x(), at.y(), height))
+            m_look_up(*word);
+        return;
+    }
     if (const McAnswerPlace* place = answer_at(m_layout, at.x(), at.y()))
         m_chosen(place->question, place->item);
 }
@@ -65,8 +73,9 @@ void McList::mouseMoveEvent(QMouseEvent* event) {
 TC_MC_Form::TC_MC_Form(ScreenServices& services, QWidget* parent)
     : TaskScreen(services, "MC", parent) {
     setObjectName("TC_MC_Form");
-    m_list = new McList(this, m_mc, answer_pictures(),
-                        [this](int question, int item) { choose(question, item); });
+    m_list = new McList(
+        this, m_mc, answer_pictures(), [this](int question, int item) { choose(question, item); },
+        [this](const UniString& word) { look_up_word(word); });
     m_up = new TFCSImage1(this);
     m_up->setObjectName("btn_up");
     m_down = new TFCSImage1(this);

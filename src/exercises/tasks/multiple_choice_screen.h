@@ -15,9 +15,10 @@ class McList : public QWidget {
     Q_OBJECT
 public:
     using Chosen = std::function<void(int question, int item)>;
+    using LookUp = std::function<void(const UniString& word)>;
 
     McList(QWidget* parent, const MultipleChoice& engine, const AnswerPictures& pictures,
-           Chosen chosen);
+           Chosen chosen, LookUp look_up);
     const McLayout& layout() const { return m_layout; }
     // Lays the questions out again, scrolled by scroll lines.
     void relayout(int scroll);
@@ -31,6 +32,7 @@ private:
     const MultipleChoice& m_engine;
     const AnswerPictures& m_pictures;
     Chosen m_chosen;
+    LookUp m_look_up;
     McLayout m_layout;
 };
 

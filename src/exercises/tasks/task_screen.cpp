@@ -159,6 +159,10 @@ void TaskScreen::print_document(const QString& document) const {
     if (m_links.print) m_links.print(document);
 }
 
+void TaskScreen::look_up_word(const UniString& word) const {
+    if (m_links.look_up) m_links.look_up(word, 0);
+}
+
 void TaskScreen::open_task(const LessonContext& lesson, const TaskEntry& task) {
     m_lesson = &lesson;
     m_task = &task;

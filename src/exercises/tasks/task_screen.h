@@ -132,6 +132,8 @@ protected:
     const AnswerPictures& answer_pictures() const { return m_answers; }
     // Hands a printout to the program's printing.
     void print_document(const QString& document) const;
+    // Opens the dictionary's small window on a right-clicked word of the task area.
+    void look_up_word(const UniString& word) const;
 
     const CourseState& m_course;
     RandomSource& m_random;

@@ -138,6 +138,18 @@ std::optional<UniString> instruction_word_at(const InstructionWordTable& table, 
 // The dictionary's look-up: opens the small dictionary window on word (mode 0).
 using DictionaryOpen = std::function<void(const UniString& word, int mode)>;
 
+// The text of the first painted word whose box (x .. x + width, y .. y + height, all
+// inclusive) holds the point: the word a right click on a list looks up. Word is any
+// laid-out word with x, y, width and text.
+template <typename Word>
+std::optional<UniString> painted_word_at(const std::vector<Word>& words, int x, int y, int height) {
+    for (const Word& word : words) {
+        if (word.x <= x && x <= word.x + word.width && word.y <= y && y <= word.y + height)
+            return word.text;
+    }
+    return std::nullopt;
+}
+
 // The instruction paint box's mouse-down: a right click on an entry hands its word to
 // open_dictionary in mode 0; any other button, or a point off the entries, does
 // nothing. True when the dictionary was asked.

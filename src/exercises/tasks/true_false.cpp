@@ -114,8 +114,9 @@ TfLayout layout_true_false(const TfContent& content, int width, int box_height,
     for (const TfStatement& statement : content.statements) {
         const int first_line = flow.y();
         for (const MarkedWord& marked : split_marked_words(statement.text)) {
-            const WordFlow::Place at = flow.place(measure(marked.text));
-            layout.words.push_back({at.x, at.y, marked.text});
+            const int word_width = measure(marked.text);
+            const WordFlow::Place at = flow.place(word_width);
+            layout.words.push_back({at.x, at.y, marked.text, word_width});
         }
         // The boxes stand centred on the statement's lines and the gap after them.
         const int offset = (flow.y() + 24 - first_line) / 2 - box_height / 2 - 5;

@@ -78,6 +78,7 @@ struct TfWord {
     int x = 0;
     int y = 0;
     UniString text;
+    int width = 0;
 };
 struct TfLayout {
     int columns_width = 0; // W

@@ -3,6 +3,7 @@
 #include "controls/picture_controls.h"
 #include "core/qt_text.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace vimo {
@@ -13,8 +14,18 @@ const QColor kLineColour{51, 153, 204};
 
 } // namespace
 
-TfList::TfList(QWidget* parent, const TrueFalse& engine) : QWidget(parent), m_engine(engine) {
+TfList::TfList(QWidget* parent, const TrueFalse& engine, LookUp look_up)
+    : QWidget(parent), m_engine(engine), m_look_up(std::move(look_up)) {
     setObjectName("pb_tresc");
+}
+
+void TfList::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::RightButton) return;
+    const QPoint at = event->position().toPoint();
+    const int height = QFontMetrics(TaskScreen::list_font(false)).height();
+    if (const std::optional<UniString> word =
+            painted_word_at(m_layout.words, at.x(), at.y(), height))
+        m_look_up(*word);
 }
 
 void TfList::relayout(int box_height) {
@@ -50,7 +61,7 @@ void TfList::paintEvent(QPaintEvent*) {
 TC_TF_Form::TC_TF_Form(ScreenServices& services, QWidget* parent)
     : TaskScreen(services, "TF", parent) {
     setObjectName("TC_TF_Form");
-    m_list = new TfList(this, m_tf);
+    m_list = new TfList(this, m_tf, [this](const UniString& word) { look_up_word(word); });
     for (int i = 0; i < TrueFalse::kMaxStatements; ++i) {
         const auto box = [&](const QString& name, bool answer_true) {
             auto* image = new TMImage(this);

@@ -15,16 +15,21 @@ class TMImage;
 class TfList : public QWidget {
     Q_OBJECT
 public:
-    TfList(QWidget* parent, const TrueFalse& engine);
+    using LookUp = std::function<void(const UniString& word)>;
+
+    TfList(QWidget* parent, const TrueFalse& engine, LookUp look_up);
     const TfLayout& layout() const { return m_layout; }
     // Lays the statements out again beside boxes box_height high.
     void relayout(int box_height);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // A right click on a statement's word looks it up.
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     const TrueFalse& m_engine;
+    LookUp m_look_up;
     TfLayout m_layout;
 };
 
