@@ -109,6 +109,31 @@ TEST_F(InformationWindowTest, AGlossaryNoteShowsTheNoteBackgroundAndEscCloses) {
     EXPECT_EQ(corner, kNoteGround);
 }
 
+// Right clicks along the first line of the text, left to right; the distinct words
+// looked up, in order.
+std::vector<UniString> words_along_the_first_line(TInformacjaForm& window) {
+    std::vector<UniString> looked_up;
+    window.set_look_up([&](const UniString& word) {
+        if (looked_up.empty() || looked_up.back() != word) looked_up.push_back(word);
+    });
+    for (int x = 0; x < window.textArea().width(); x += 2)
+        QTest::mouseClick(&window.textArea(), Qt::RightButton, {}, QPoint(x, 10));
+    return looked_up;
+}
+
+TEST_F(InformationWindowTest, ARightClickLooksUpTheWordOfANoteButNotOfAHelpText) {
+    TInformacjaForm window(m_config, &m_buttons);
+    std::vector<UniString> in_note;
+    when_laid_out(window, [&] { in_note = words_along_the_first_line(window); });
+    window.show_text(u("a lake <b> near </b> home"));
+    EXPECT_EQ(in_note, (std::vector<UniString>{u("a"), u("lake"), u("near"), u("home")}));
+
+    std::vector<UniString> in_help{u("not asked")};
+    when_laid_out(window, [&] { in_help = words_along_the_first_line(window); });
+    window.show_text(uni_widen("HH_") + u("Wybór ćwiczeń"));
+    EXPECT_TRUE(in_help.empty());
+}
+
 TEST_F(InformationWindowTest, TheExitButtonCloses) {
     TInformacjaForm window(m_config, &m_buttons);
     when_modal_shown([&](QWidget&) {

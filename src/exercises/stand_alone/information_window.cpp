@@ -11,6 +11,7 @@
 
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace vimo {
@@ -55,6 +56,9 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         m_window.paint_text(painter);
+    }
+    void mousePressEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::RightButton) m_window.look_up_at(event->position().toPoint());
     }
 
 private:
@@ -151,6 +155,27 @@ void TInformacjaForm::paint_text(QPainter& painter) {
         m_scroll.reset(information::largest_scroll_position(laid.end_y));
         show_arrows();
     }
+}
+
+std::optional<UniString> TInformacjaForm::word_at(QPoint point) const {
+    const QtInformationMeasure measure(*m_area, m_pictures);
+    const information::Layout laid = information::layout(m_prepared.words, measure);
+    const int shift = m_scroll.offset();
+    for (const information::Item& item : laid.items) {
+        if (item.picture) continue;
+        const int x = item.x;
+        const int y = item.y - shift;
+        const int width = measure.width(item.word, item.style);
+        const int height = QFontMetrics(information_font(item.style), m_area).height();
+        if (x <= point.x() && point.x() <= x + width && y <= point.y() && point.y() <= y + height)
+            return item.word;
+    }
+    return std::nullopt;
+}
+
+void TInformacjaForm::look_up_at(QPoint point) const {
+    if (!m_look_up || m_prepared.background != information::Background::note) return;
+    if (const std::optional<UniString> word = word_at(point)) m_look_up(*word);
 }
 
 void TInformacjaForm::scroll_up() {

@@ -11,6 +11,8 @@
 #include <QDialog>
 #include <QImage>
 #include <array>
+#include <functional>
+#include <optional>
 
 namespace vimo {
 
@@ -41,6 +43,14 @@ public:
     int show_information();
     // Sets the information text and shows it.
     int show_text(const UniString& text);
+    // A right click on a word of a glossary note (course text) looks it up; help texts
+    // are the program's own Polish and look nothing up.
+    void set_look_up(std::function<void(const UniString& word)> look_up) {
+        m_look_up = std::move(look_up);
+    }
+    // The word painted at point of the text area, for a right click.
+    std::optional<UniString> word_at(QPoint point) const;
+    void look_up_at(QPoint point) const;
 
     // What is shown, for the screens' tests.
     information::Background background() const { return m_prepared.background; }
@@ -70,6 +80,7 @@ private:
     void show_arrows();
 
     const Config& m_config;
+    std::function<void(const UniString& word)> m_look_up;
     UniString m_information_text;
     information::PreparedText m_prepared;
     information::Scroll m_scroll;
