@@ -126,7 +126,20 @@ LoadedCourse load_course_for_check(const std::string& course_root) {
     set_interface_language(course.config, startup_language(course.config));
     check_language_folders(course);
     load_course_tables(course.config, course.tables, course.problems);
+    load_dictionary_for_check(course);
     return course;
+}
+
+void load_dictionary_for_check(LoadedCourse& course) {
+    const DictionaryLoad outcome = slownik_load(course.config, course.dictionary, course.problems);
+    if (outcome.stop != StartupStop::terminate) return;
+    course.problems.error(outcome.file, outcome.first_left_out_line,
+                          "more than " + std::to_string(DictionaryTable::capacity) +
+                              " dictionary entries: the table holds " +
+                              std::to_string(DictionaryTable::capacity) +
+                              ", this line and the rest are left out, and the program ends "
+                              "after start-up with \"" +
+                              dictionary_too_long_message + "\"");
 }
 
 void add_reference_warnings(const LoadedCourse& course, CourseProblems& problems) {

@@ -5,6 +5,7 @@
 #include "core/config.h"
 #include "core/course_tables.h"
 #include "core/diagnostics.h"
+#include "dictionary/dictionary.h"
 
 #include <ostream>
 #include <string>
@@ -14,15 +15,20 @@ namespace vimo {
 struct LoadedCourse {
     Config config;
     CourseTables tables;
+    DictionaryTable dictionary;
     CourseProblems problems;
 };
 
-// Reads the configuration files, the files of every interface-language folder and
-// every start-up table. course_root ends with "/".
+// Reads the configuration files, the files of every interface-language folder,
+// every start-up table and the dictionary. course_root ends with "/".
 LoadedCourse load_course_for_check(const std::string& course_root);
 
 // Adds the warnings: files that tables name and that do not exist, tasks of no text,
 // texts without tasks, catalogue entries of an unknown type.
+// Loads slowniku.txt into course.dictionary; a file past the table's capacity is an
+// error at the first entry left out (the program ends after start-up on it).
+void load_dictionary_for_check(LoadedCourse& course);
+
 void add_reference_warnings(const LoadedCourse& course, CourseProblems& problems);
 
 // Prints every problem as "FILE:LINE: error|warning: message"; 0 without errors.

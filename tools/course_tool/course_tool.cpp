@@ -2,16 +2,21 @@
 
 #include "core/course_loaders.h"
 #include "core/dates.h"
+#include "core/paths.h"
+#include "core/qt_text.h"
 #include "core/startup.h"
 #include "course_tool/course_check.h"
 #include "course_tool/json_lines.h"
+#include "dictionary/dictionary.h"
 #include "repetitions/repetition_store.h"
 #include "results/record_file.h"
 #include "results/results_store.h"
 
 #include <QDir>
+#include <algorithm>
 #include <functional>
 #include <map>
+#include <optional>
 
 namespace vimo {
 
@@ -27,6 +32,8 @@ const char* const tool_help =
     "  items COURSE_ROOT       the results records a new learner gets, as JSON Lines\n"
     "  results FILE            a learner's results file, as JSON Lines\n"
     "  repetitions FILE        a learner's repetition file, as JSON Lines\n"
+    "  lookup COURSE_ROOT (--word WORD | --letter L | --query TEXT [--translations]\n"
+    "         [--whole-words])  the dictionary window's look-up, as JSON Lines\n"
     "\n"
     "vimo-course COMMAND --help tells more about a command.\n";
 
@@ -39,7 +46,8 @@ const std::map<std::string, std::string> command_help{
      "  FILE:LINE: error: message     what stops or breaks the program\n"
      "  FILE:LINE: warning: message   legal, but likely a mistake (a missing recording,\n"
      "                                picture, page or word list; a task of no text; a text\n"
-     "                                without tasks; a catalogue entry of an unknown type)\n"
+     "                                without tasks; a catalogue entry of an unknown type;\n"
+     "                                a blank or short line of the dictionary)\n"
      "FILE is relative to COURSE_ROOT; LINE counts from 1 and is 0 for the whole file.\n"
      "Exit status: 0 without errors (warnings allowed), 1 with errors.\n"},
     {"items",
@@ -62,6 +70,20 @@ const std::map<std::string, std::string> command_help{
      "kind, task_id, interval, due, last_done, task_pos.\n"
      "A file that ends in a partial record: its whole records are printed, the partial one\n"
      "is reported on standard error and the exit status is 1.\n"},
+    {"lookup",
+     "Usage: vimo-course lookup COURSE_ROOT (--word WORD | --letter L |\n"
+     "                                       --query TEXT [--translations] [--whole-words])\n"
+     "\n"
+     "Runs the dictionary window's search on the course's slowniku.txt and prints the\n"
+     "results in display order, one JSON object per line: line (in slowniku.txt, from 1),\n"
+     "number, label, headword, second, translation.\n"
+     "  --word WORD      the small window's look-up of a right-clicked word\n"
+     "  --letter L       the entries filed under index letter L (1 for \"...\")\n"
+     "  --query TEXT     the full window's search in the headwords, or with\n"
+     "                   --translations in the translations; --whole-words lists only\n"
+     "                   the entries equal to TEXT\n"
+     "Exit status: 0; 1 when the course root or its dictionary cannot be read; 2 on bad\n"
+     "arguments. Problems of dictionary lines go to standard error.\n"},
 };
 
 std::string time_text(double day_fraction) {
@@ -174,6 +196,108 @@ int items(const std::string& root, std::ostream& out, std::ostream& err) {
     return 0;
 }
 
+struct LookupRequest {
+    std::string root;
+    std::optional<std::string> word;
+    std::optional<char16_t> letter;
+    std::optional<std::string> query;
+    DictionaryChecks checks;
+};
+
+// The letter of --letter: one character, A-Z lower-cased as the index letters are.
+std::optional<char16_t> index_letter(const std::string& text) {
+    const QString letter = QString::fromStdString(text);
+    if (letter.size() != 1) return std::nullopt;
+    const char16_t unit = letter.front().unicode();
+    return unit >= u'A' && unit <= u'Z' ? static_cast<char16_t>(unit - u'A' + u'a') : unit;
+}
+
+// The request of lookup's arguments (after the command), or nullopt when they are bad.
+std::optional<LookupRequest> lookup_request(const std::vector<std::string>& arguments) {
+    if (arguments.empty() || arguments.front().rfind("--", 0) == 0) return std::nullopt;
+    LookupRequest request;
+    request.root = arguments.front();
+    bool flags = false;
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        const std::string& option = arguments[i];
+        if (option == "--translations" || option == "--whole-words") {
+            (option == "--translations" ? request.checks.translations
+                                        : request.checks.whole_words) = true;
+            flags = true;
+            continue;
+        }
+        if (i + 1 >= arguments.size()) return std::nullopt;
+        const std::string& value = arguments[++i];
+        if (option == "--word" && !request.word) {
+            request.word = value;
+        } else if (option == "--query" && !request.query) {
+            request.query = value;
+        } else if (option == "--letter" && !request.letter) {
+            request.letter = index_letter(value);
+            if (!request.letter) return std::nullopt;
+        } else {
+            return std::nullopt;
+        }
+    }
+    const int kinds = int(request.word.has_value()) + int(request.letter.has_value()) +
+                      int(request.query.has_value());
+    if (kinds != 1 || (flags && !request.query)) return std::nullopt;
+    return request;
+}
+
+std::string utf8_of(const UniString& text) {
+    return uni_to_qstring(text).toStdString();
+}
+
+std::string dictionary_line(const DictionaryEntry& entry) {
+    return JsonLine()
+        .number("line", entry.line)
+        .number("number", entry.number)
+        .text("label", utf8_of(entry.label))
+        .text("headword", utf8_of(entry.headword))
+        .text("second", utf8_of(entry.second))
+        .text("translation", utf8_of(entry.translation))
+        .str();
+}
+
+int lookup(const LookupRequest& request, std::ostream& out, std::ostream& err) {
+    const CourseRootChoice choice = find_course_root("", {"--course-root", request.root});
+    if (choice.failure) {
+        err << choice.failure->text << ": " << choice.failure->detail << '\n';
+        return 1;
+    }
+    Config config;
+    config.course_root = choice.root;
+    if (!path_exists(config.course_path("slowniku.txt"))) {
+        err << choice.root << "slowniku.txt: the file does not exist\n";
+        return 1;
+    }
+    DictionaryTable table;
+    CourseProblems problems;
+    const DictionaryLoad outcome = slownik_load(config, table, problems);
+    for (const CourseProblem& problem : problems.all())
+        err << problem.text() << '\n';
+    const bool unreadable =
+        std::any_of(problems.all().begin(), problems.all().end(), [](const CourseProblem& p) {
+            return p.severity == Severity::error && p.line == 0;
+        });
+    if (unreadable || (table.count() == 0 && problems.has_errors())) return 1;
+    if (outcome.message) err << outcome.file << ": " << outcome.message->text << '\n';
+
+    std::vector<int> found;
+    if (request.letter) {
+        found = slownik_search(table, request.letter, {}, kFullWindow, request.checks);
+    } else {
+        const bool small = request.word.has_value();
+        const QString text = QString::fromStdString(small ? *request.word : *request.query);
+        found = slownik_search(table, std::nullopt, qstring_to_uni(text),
+                               small ? kSmallWindow : kFullWindow, request.checks);
+    }
+    for (const int index : found)
+        out << dictionary_line(table.entry(index)) << '\n';
+    return 0;
+}
+
 } // namespace
 
 int run_course_tool(const std::vector<std::string>& arguments, std::ostream& out,
@@ -191,6 +315,15 @@ int run_course_tool(const std::vector<std::string>& arguments, std::ostream& out
     if (arguments.size() >= 2 && (arguments[1] == "--help" || arguments[1] == "-h")) {
         out << help->second;
         return 0;
+    }
+    if (command == "lookup") {
+        const std::optional<LookupRequest> request =
+            lookup_request({arguments.begin() + 1, arguments.end()});
+        if (!request) {
+            err << help->second;
+            return 2;
+        }
+        return lookup(*request, out, err);
     }
     if (arguments.size() != 2) {
         err << help->second;
