@@ -34,14 +34,33 @@ const char* const k_button_keys[] = {
     "button_tips",         "button_lessons", "button_repetitions", "button_more",
 };
 
+const char* const k_text_keys[] = {"title",
+                                   "subtitle",
+                                   "help",
+                                   "options",
+                                   "about_heading",
+                                   "about_line1",
+                                   "about_line2",
+                                   "website",
+                                   "quit_question",
+                                   "yes",
+                                   "no",
+                                   "chooser_title",
+                                   "column_exercise",
+                                   "column_level",
+                                   "column_done",
+                                   "column_repetition",
+                                   "column_score",
+                                   "learner_question",
+                                   "learner_name",
+                                   "dictionary_title",
+                                   "translation_title"};
+
 // A wording with every key, each text value being its key (so every label differs).
 QByteArray complete_wording(int language) {
     QByteArray text = "interface_language=" + QByteArray::number(language) + "\n";
     text += "greetings=Hello!|Hallo!\n";
-    for (const char* key : {"title", "subtitle", "help", "options", "about_heading", "about_line1",
-                            "about_line2", "website", "quit_question", "yes", "no", "chooser_title",
-                            "column_exercise", "column_level", "column_done", "column_repetition",
-                            "column_score", "learner_question", "learner_name"}) {
+    for (const char* key : k_text_keys) {
         text += QByteArray(key) + "=" + key + "\n";
     }
     for (const char* key : k_button_keys)
@@ -284,6 +303,10 @@ const WindowCase k_windows[] = {
     {"ustawienia_rozum.bmp", {399, 421}, {0, 0, 399, 30}, {{16, 36, 367, 324}}},
     {"info.bmp", {440, 120}, {0, 0, 440, 30}, {{20, 30, 400, 61}}},
     {"twoja_odp_2.bmp", {500, 150}, {0, 0, 500, 30}, {{20, 40, 460, 70}}},
+    // The search field, the check boxes' captions and the result list.
+    {"slownik.bmp", {649, 420}, {}, {{23, 49, 157, 19}, {316, 8, 296, 92}, {10, 157, 609, 255}}},
+    {"slownik_small.bmp", {400, 150}, {}, {{25, 46, 283, 83}}},
+    {"tlumaczenie.bmp", {540, 600}, {}, {{16, 51, 509, 536}}},
 };
 
 TEST_F(DemoPicturesTest, WindowsLeaveTheProgramsPlacesPlain) {
@@ -314,6 +337,51 @@ TEST_F(DemoPicturesTest, WindowsLeaveTheProgramsPlacesPlain) {
                 EXPECT_LE(lightest - darkest, 24) << "at " << place.x() << "," << place.y();
             }
         }
+    }
+}
+
+// The index letters are painted silver and the chosen one black: the row behind them
+// must be dark enough for the one and light enough for the other.
+TEST_F(DemoPicturesTest, DictionaryIndexRowShowsSilverAndBlackLetters) {
+    for (const int language : {0, 1}) {
+        const QImage image(output(QStringLiteral("Lang_r/%1/gfx_r/slownik.bmp").arg(language)));
+        ASSERT_FALSE(image.isNull()) << language;
+        const QRect row(4, 133, 618, 18);
+        for (int y = row.top(); y <= row.bottom(); ++y) {
+            for (int x = row.left(); x <= row.right(); ++x) {
+                const int shade = luminance(image.pixel(x, y));
+                ASSERT_GE(shade, 60) << language << ": " << x << "," << y;
+                ASSERT_LE(shade, 160) << language << ": " << x << "," << y;
+            }
+        }
+    }
+}
+
+// Every picture the results printout names, under the course's Htm_r folder.
+TEST_F(DemoPicturesTest, EveryPrintoutPictureExists) {
+    std::vector<std::pair<QString, QSize>> pictures;
+    for (const char* name :
+         {"1_film", "2_nagranie", "3_tekst", "7_slowka", "11_mchoice", "8_truefalse",
+          "9_wpisywanie", "10_pary", "12_ddrop", "15_wpisywanie", "18_prezentacja", "13_NAGRYWANIE",
+          "5_letters", "6_ciekawostka", "14_rozumienie", "16_dyktando", "ruszone", "ruszonenie"})
+        pictures.emplace_back(name, QSize(24, 24));
+    for (int level = 1; level <= 4; ++level)
+        pictures.emplace_back(QStringLiteral("poziom%1").arg(level), QSize(44, 16));
+    std::vector<QImage> seen;
+    for (const auto& [name, size] : pictures) {
+        const QString path = output("Htm_r/" + name + ".jpg");
+        SCOPED_TRACE(path.toStdString());
+        const QByteArray bytes = read_file(path);
+        ASSERT_TRUE(bytes.startsWith("\xff\xd8")) << "not a JPEG";
+        const QImage image = QImage::fromData(bytes, "JPG");
+        ASSERT_EQ(image.size(), size);
+        int drawn = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                drawn += luminance(image.pixel(x, y)) < 200 ? 1 : 0;
+        EXPECT_GT(drawn, 10) << "nothing drawn";
+        EXPECT_EQ(std::ranges::count(seen, image), 0);
+        seen.push_back(image);
     }
 }
 

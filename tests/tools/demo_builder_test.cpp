@@ -202,7 +202,8 @@ const QByteArray k_complete_wording = "interface_language=1\n"
                                       "button_repetitions=a\nbutton_more=a\n"
                                       "chooser_title=a\ncolumn_exercise=a\ncolumn_level=a\n"
                                       "column_done=a\ncolumn_repetition=a\ncolumn_score=a\n"
-                                      "learner_question=a\nlearner_name=a\n";
+                                      "learner_question=a\nlearner_name=a\n"
+                                      "dictionary_title=a\ntranslation_title=a\n";
 
 TEST(ArtWordingTest, ReadsEveryKey) {
     const ArtWording wording = read_art_wording("# comment\n\n" + k_complete_wording, "en.txt");

@@ -49,6 +49,8 @@ constexpr std::array k_text_keys{
     TextKey{"column_score", &ArtWording::column_score},
     TextKey{"learner_question", &ArtWording::learner_question},
     TextKey{"learner_name", &ArtWording::learner_name},
+    TextKey{"dictionary_title", &ArtWording::dictionary_title},
+    TextKey{"translation_title", &ArtWording::translation_title},
 };
 constexpr auto k_language_key = "interface_language";
 constexpr auto k_greetings_key = "greetings";

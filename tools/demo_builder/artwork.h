@@ -55,6 +55,11 @@ struct ArtWording {
     // The learner windows (logowanie.bmp, logow_new.bmp).
     QString learner_question;
     QString learner_name;
+
+    // The titles the dictionary and translation windows carry in their drag strips
+    // (slownik.bmp, slownik_small.bmp, tlumaczenie.bmp).
+    QString dictionary_title;
+    QString translation_title;
 };
 
 // Places on the main menu picture that the program's click areas and image buttons
