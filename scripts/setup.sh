@@ -11,7 +11,7 @@ packages=(
   gstreamer1.0-libav gstreamer1.0-pulseaudio
   libsqlite3-dev libxcb1-dev libpulse-dev
   googletest libgtest-dev libbenchmark-dev
-  ffmpeg espeak-ng sox imagemagick
+  ffmpeg espeak-ng sox imagemagick poppler-utils
   xvfb xauth x11-utils xdotool pulseaudio pulseaudio-utils fonts-dejavu-core
 )
 

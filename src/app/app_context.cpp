@@ -10,13 +10,16 @@
 #include "core/qt_text.h"
 #include "core/sound.h"
 #include "core/text_file.h"
+#include "dictionary/dictionary_screen.h"
 #include "exercises/stand_alone/information_window.h"
 #include "exercises/tasks/options_screen.h"
 #include "exercises/tasks/task_screen.h"
+#include "exercises/tasks/translation_window.h"
 #include "help/help_window.h"
 #include "help/multimedia.h"
 #include "help/multimedia_window.h"
 #include "help/reading_window.h"
+#include "html/printing.h"
 #include "navigation/backdrop_screen.h"
 #include "navigation/chooser_screen.h"
 #include "navigation/delete_repetitions_screen.h"
@@ -24,6 +27,7 @@
 #include "navigation/learner_chooser_screen.h"
 #include "navigation/main_menu_screen.h"
 #include "navigation/new_learner_screen.h"
+#include "navigation/results_printout.h"
 
 #include <QDesktopServices>
 #include <QGuiApplication>
@@ -43,9 +47,8 @@ void show_plain_message(const StartupMessage& message) {
     box.exec();
 }
 
-// The parts of the program that later screens bring; until then a request says so.
-constexpr const char* kDictionaryNotAvailable = "Słownik nie jest jeszcze dostępny w programie.";
-constexpr const char* kPrintingNotAvailable = "Drukowanie nie jest jeszcze dostępne w programie.";
+// The notice after a printout went out.
+constexpr int kTextPrinted = 128;
 
 QSize display_size() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -70,6 +73,10 @@ void AppContext::create_screens() {
     // them.
     m_message_window = std::make_unique<TForm20>(m_state.config, &m_buttons, button_picture::exit);
     m_help_window = std::make_unique<THelpForm>(m_state, m_buttons, *m_message_window);
+    m_printing = std::make_unique<Printing>(print_dialog_provider(), [this] {
+        m_message_window->show_message(m_state.texts.text(kTextPrinted));
+    });
+    m_printing->set_course_root(m_state.config.course_root);
     m_reading_window = std::make_unique<THtml_SmallForm>(m_state, m_buttons, *m_message_window);
     m_media_window = std::make_unique<TMultimediaForm>(m_state.config, m_buttons, *m_sound_outputs);
     m_information = std::make_unique<TInformacjaForm>(m_state.config, &m_buttons);
@@ -91,6 +98,9 @@ void AppContext::create_screens() {
     m_chooser = std::make_unique<TWyborForm>(m_state, m_learner.results, m_learner.repetitions,
                                              m_clock, m_buttons, *m_message_window,
                                              *m_confirm_delete_repetitions, help);
+    m_dictionary_window = std::make_unique<TSlownikForm>(m_state, m_buttons, m_dictionary);
+    m_translation_window = std::make_unique<TTekstTlumaczForm>(m_state, m_buttons);
+    m_information->set_look_up([this](const UniString& word) { look_up(word, 0); });
 
     m_new_learner =
         std::make_unique<TForm10>(m_state, m_learner.learners, m_buttons, *m_message_window, help);
@@ -108,6 +118,7 @@ void AppContext::create_screens() {
         .random = m_random,
         .clock = m_clock,
         .sound = *m_sound,
+        .settings = m_learner.settings,
     });
     m_tasks = std::make_unique<TaskRunner>(m_state, m_learner, m_clock, task_links());
     m_kind_screens = std::make_unique<KindScreens>(
@@ -133,7 +144,12 @@ void AppContext::create_screens() {
     });
     m_chooser->setLinks({
         .open = [this](const OpenContext& context) { open_row(context); },
-        .print = {},
+        .print =
+            [this] {
+                m_printing->print(results_printout(m_chooser->chooser().root(),
+                                                   m_state.config.language_number,
+                                                   m_state.config.course_root));
+            },
         .all_repetitions_deleted = [this] { m_main_form->hide_repetitions_button(); },
     });
 }
@@ -146,9 +162,13 @@ TaskRunner::Links AppContext::task_links() {
         .open_media = [this](const LessonContext& lesson) { open_media(lesson); },
         .hide_media = [this] { m_media_window->media_close(); },
         .glossary = [this](const TaskEntry& task) { show_glossary(task); },
-        .dictionary = [this] { show_message(kDictionaryNotAvailable); },
-        .look_up = [this](const UniString&, int) { show_message(kDictionaryNotAvailable); },
-        .print = [this](const QString&) { show_message(kPrintingNotAvailable); },
+        .dictionary = [this] { m_dictionary_window->slownik_open(kFullWindow); },
+        .look_up = [this](const UniString& word, int mode) { look_up(word, mode); },
+        .print = [this](const QString& document) { m_printing->print(document); },
+        .open_translation =
+            [this](const std::string& file_name) {
+                m_translation_window->open_translation(file_name);
+            },
         .task_closed = [this] { m_chooser->refresh(); },
     };
 }
@@ -162,6 +182,10 @@ void AppContext::open_media(const LessonContext& lesson) {
     m_media_window->set_marks(task ? jump_marks(task->times_ms) : JumpMarks{});
     const int kind = media_kind(lesson.media);
     m_media_window->media_open(kind, media_file(kind, m_state.config, lesson.media_name));
+}
+
+void AppContext::look_up(const UniString& word, int mode) {
+    m_dictionary_window->slownik_open(mode, word);
 }
 
 void AppContext::show_glossary(const TaskEntry& task) {
@@ -240,6 +264,9 @@ int AppContext::start(const std::string& program_folder,
     }
     load_language_resources(problems);
     load_course_tables(m_state.config, m_state.tables, problems);
+    const DictionaryLoad dictionary = slownik_load(m_state.config, m_dictionary, problems);
+    // Told as the file is read; the program still ends only once start-up has finished.
+    if (dictionary.message) show_plain_message(*dictionary.message);
     if (const CourseProblem* problem = problems.first_error()) {
         // A course file the screens cannot do without, or one that is malformed.
         show_plain_message({startup_message(*problem), {}, false});
@@ -258,7 +285,8 @@ int AppContext::start(const std::string& program_folder,
     // goes on stand-alone, as after a cancelled login.
     if (m_state.config.network_mode == 1) m_state.config.network_mode = -1;
 
-    if (configuration.stop == StartupStop::terminate) return 1;
+    if (configuration.stop == StartupStop::terminate || dictionary.stop == StartupStop::terminate)
+        return 1;
     if (m_learner_chooser->run() == TForm9::Outcome::terminate) return 0;
     m_main_form->show();
     m_main_form->raise();

@@ -12,6 +12,7 @@
 #include "core/help_links.h"
 #include "core/random.h"
 #include "core/startup.h"
+#include "dictionary/dictionary.h"
 #include "exercises/tasks/text_painter.h"
 #include "navigation/chooser.h"
 #include "navigation/open_item.h"
@@ -38,6 +39,9 @@ class THelpForm;
 class TInformacjaForm;
 class THtml_SmallForm;
 class TMultimediaForm;
+class TSlownikForm;
+class TTekstTlumaczForm;
+class Printing;
 
 class AppContext {
 public:
@@ -65,6 +69,8 @@ private:
     TaskRunner::Links task_links();
     void open_media(const LessonContext& lesson);
     void show_glossary(const TaskEntry& task);
+    // The dictionary window: mode 0 the small window on word, 1 the full window.
+    void look_up(const UniString& word, int mode);
     // Makes the learner at position current with their files; false (after telling
     // the learner) when a file cannot be read or written.
     bool make_learner_current(int position, int default_language);
@@ -75,13 +81,15 @@ private:
 
     CourseState m_state;
     LearnerState m_learner;
-    TMyImageList m_buttons; // the shared picture list of every screen's buttons
+    TMyImageList m_buttons;       // the shared picture list of every screen's buttons
+    DictionaryTable m_dictionary; // slowniku.txt, loaded once at start-up
     SystemClock m_clock;
     ClockSeededRandom m_random{m_clock};
     std::unique_ptr<SoundOutputs> m_sound_outputs; // the sound device, for both players
     std::unique_ptr<SoundService> m_sound;
     std::unique_ptr<TForm20> m_message_window;
     std::unique_ptr<THelpForm> m_help_window;
+    std::unique_ptr<Printing> m_printing; // every printout of the program
     std::unique_ptr<THtml_SmallForm> m_reading_window;
     std::unique_ptr<TMultimediaForm> m_media_window;
     std::unique_ptr<TInformacjaForm> m_information;
@@ -92,6 +100,8 @@ private:
     std::unique_ptr<KindScreens> m_kind_screens; // the screens the chooser's rows open
     std::unique_ptr<Tkas_powt_Form> m_confirm_delete_repetitions;
     std::unique_ptr<TWyborForm> m_chooser;
+    std::unique_ptr<TSlownikForm> m_dictionary_window;
+    std::unique_ptr<TTekstTlumaczForm> m_translation_window;
     std::unique_ptr<TForm10> m_new_learner;
     std::unique_ptr<TForm9> m_learner_chooser;
     std::unique_ptr<TOpcjeForm> m_options;

@@ -2,6 +2,7 @@
 
 #include "exercises/tasks/multiple_choice_screen.h"
 #include "exercises/tasks/true_false_screen.h"
+#include "exercises/tasks/typing_screen.h"
 
 namespace vimo {
 
@@ -14,6 +15,7 @@ template <typename Screen> std::unique_ptr<TaskScreen> make_task_screen(ScreenSe
 constexpr TaskScreenMaker kTaskScreens[] = {
     {&make_task_screen<TC_MC_Form>},
     {&make_task_screen<TC_TF_Form>},
+    {&make_task_screen<TCW_Wpisywanie1Form>},
 };
 
 } // namespace

@@ -38,6 +38,9 @@ void TaskRunner::add_screen(TaskScreen& screen) {
     links.print = [this](const QString& document) {
         if (m_links.print) m_links.print(document);
     };
+    links.open_translation = [this](const std::string& file_name) {
+        if (m_links.open_translation) m_links.open_translation(file_name);
+    };
     screen.set_links(std::move(links));
 }
 
@@ -68,6 +71,12 @@ void TaskRunner::go_to_tab(int tab) {
         // The learner stays on the task they were doing, and the tab stays unvisited.
         m_lesson = before;
         if (m_links.show_message) m_links.show_message(kScreenNotAvailableMessage);
+        return;
+    }
+    if (const std::optional<std::string> problem = screen->content_problem(*task)) {
+        // Bad exercise data refuses the task, as a missing screen does.
+        m_lesson = before;
+        if (m_links.show_message) m_links.show_message(*problem);
         return;
     }
     if (m_links.stop_sound) m_links.stop_sound();

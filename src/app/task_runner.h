@@ -37,6 +37,8 @@ public:
         std::function<void()> dictionary;                    // the dictionary button
         DictionaryOpen look_up;                              // a right-clicked word
         std::function<void(const QString& document)> print;  // a screen's printout
+        // A text's translation (a file under "Wpisywania\"), in the translation window.
+        std::function<void(const std::string& file_name)> open_translation;
         // The task's screen closed: the screen underneath shows the new marks.
         std::function<void()> task_closed;
     };

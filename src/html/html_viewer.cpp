@@ -1,6 +1,7 @@
 #include "html/html_viewer.h"
 
 #include "core/paths.h"
+#include "html/printing.h"
 
 #include <QDesktopServices>
 #include <QFile>
@@ -194,9 +195,11 @@ QVariant HtmlViewer::loadResource(int type, const QUrl& name) {
 }
 
 bool HtmlViewer::printPages(int first_page, int last_page, double left_cm, double top_cm) {
-    QPrinter printer(QPrinter::HighResolution);
-    if (!m_choose_printer || !m_choose_printer(printer)) return false;
-    return print_html_document(*document(), printer, {first_page, last_page, left_cm, top_cm}) > 0;
+    // A printer that could not be opened prints nothing and must not count as printed.
+    if (!m_choose_printer) return false;
+    const PrintResult result = print_with_provider(*document(), m_choose_printer,
+                                                   {first_page, last_page, left_cm, top_cm});
+    return result.outcome == PrintOutcome::printed;
 }
 
 void HtmlViewer::setBackgroundColour(const QColor& colour) {

@@ -30,9 +30,12 @@ protected:
             task.text_number = 1;
             task.kind = std::string(kind.source_key);
             task.header = uni_widen("T1#1#bg#Do it.#x#Do it.#");
-            task.kind_line = uni_widen(task.kind + "#Q?=T_a=b#");
+            // The typing task reads its text from a file of its own.
+            task.kind_line = uni_widen(task.kind == "WP" ? "WP#t1" : task.kind + "#Q?=T_a=b#");
             course.tables.tasks.push_back(task);
         }
+        files.write_utf16("Wpisywania/t1u.fcs",
+                          {"Luka px:100", "Slowniczek: ", "Tryb ramek1", "-", "Type &it ."});
         course.tables.sections = {{.level = 1, .section = "01", .group = 1, .lines = {}}};
         for (const char* type : {"11", "53", "48", "60"})
             course.tables.catalogue.push_back({.key8 = std::string("A001") + type + "0101"});
@@ -94,8 +97,9 @@ TEST_F(KindsWalk, EveryChooserRowOpensItsScreenOrSaysItIsNotThere) {
     for (const ExerciseKind& kind : exercise_kinds()) {
         const auto found = outcome.find(kind.code);
         ASSERT_NE(found, outcome.end()) << "no chooser row of kind " << int(kind.code);
-        const bool has_screen =
-            kind.screen == KindScreen::multiple_choice || kind.screen == KindScreen::true_false;
+        const bool has_screen = kind.screen == KindScreen::multiple_choice ||
+                                kind.screen == KindScreen::true_false ||
+                                kind.screen == KindScreen::typing;
         const std::string expected = kind.source == KindSource::open_tasks ? "nothing"
                                      : has_screen                          ? "screen"
                                                                            : "not available";

@@ -5,6 +5,7 @@
 #include "core/qt_text.h"
 #include "exercises/tasks/multiple_choice_screen.h"
 #include "exercises/tasks/true_false_screen.h"
+#include "exercises/tasks/typing_screen.h"
 #include "support/screen_services_fixture.h"
 
 #include <QFile>
@@ -154,6 +155,22 @@ TEST_F(Runner, AScreensPrintoutReachesTheProgramsPrinting) {
     ASSERT_EQ(runner.open_screen(), &typing);
     typing.print("<p>gaps</p>");
     EXPECT_EQ(printed, (std::vector<QString>{"<p>gaps</p>"}));
+}
+
+TEST_F(Runner, ATypingTaskWithoutItsFileIsRefusedAndTheLearnerStaysOnTheirTask) {
+    TCW_Wpisywanie1Form typing{services};
+    runner.add_screen(typing);
+    tasks[1].kind = "WP";
+    tasks[1].kind_line = uni_widen("WP#nie_ma");
+    runner.open_lesson(lesson, 1);
+    ASSERT_EQ(runner.open_screen(), &mc);
+    QTest::mouseClick(&mc.tab(2), Qt::LeftButton);
+    EXPECT_EQ(runner.open_screen(), &mc);
+    EXPECT_TRUE(mc.isVisible());
+    EXPECT_FALSE(typing.isVisible());
+    ASSERT_EQ(messages_shown.size(), 1u);
+    EXPECT_NE(messages_shown[0].find("nie_mau.fcs"), std::string::npos) << messages_shown[0];
+    EXPECT_EQ(closed, 0) << "the task the learner was doing stays open";
 }
 
 TEST_F(Runner, ATaskKindWithoutItsScreenSaysSoAndOpensNothing) {

@@ -382,6 +382,15 @@ TEST_F(Printing, PrintsOnThePrinterTheChooserSetsUp) {
 
     viewer.setPrinterChooser([](QPrinter&) { return false; });
     EXPECT_FALSE(viewer.printPages(1, 999, 2.0, 2.0)) << "the learner cancelled";
+
+    // The help and reading windows tell of a printout only when this says it went out.
+    const QString nowhere = pdf_path("brak/folderu/wydruk.pdf");
+    viewer.setPrinterChooser([&](QPrinter& printer) {
+        to_pdf(printer, nowhere);
+        return true;
+    });
+    EXPECT_FALSE(viewer.printPages(1, 999, 2.0, 2.0)) << "a file that cannot be written";
+    EXPECT_FALSE(QFile::exists(nowhere));
 }
 
 TEST_F(Printing, AsksThroughThePrintDialogByDefault) {

@@ -8,6 +8,7 @@
 #include "controls/button_pictures.h"
 #include "controls/message_window.h"
 #include "core/course_state.h"
+#include "core/settings.h"
 #include "core/sound.h"
 #include "exercises/tasks/screen_services.h"
 #include "exercises/tasks/text_painter.h"
@@ -43,8 +44,9 @@ struct ScreenServicesFixture {
     ScriptedRandom random;
     FixedClock clock{std::chrono::sys_days{std::chrono::year{2026} / 12 / 10} +
                      std::chrono::hours{12}};
-    ScreenServices services{course,       pictures, help,  messages,
-                            instructions, random,   clock, shared_sound()};
+    Settings settings;
+    ScreenServices services{course, pictures, help,           messages, instructions,
+                            random, clock,    shared_sound(), settings};
 };
 
 } // namespace vimo::test

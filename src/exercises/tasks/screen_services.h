@@ -14,6 +14,7 @@ class InstructionWordTable;
 class RandomSource;
 class Clock;
 class SoundService;
+struct Settings;
 
 struct ScreenServices {
     const CourseState& course;
@@ -24,6 +25,7 @@ struct ScreenServices {
     RandomSource& random;
     const Clock& clock;
     SoundService& sound;
+    const Settings& settings; // the learner's: letter case in the answers
 };
 
 } // namespace vimo

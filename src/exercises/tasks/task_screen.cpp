@@ -163,6 +163,14 @@ void TaskScreen::look_up_word(const UniString& word) const {
     if (m_links.look_up) m_links.look_up(word, 0);
 }
 
+void TaskScreen::open_translation(const std::string& file_name) const {
+    if (m_links.open_translation) m_links.open_translation(file_name);
+}
+
+std::optional<std::string> TaskScreen::content_problem(const TaskEntry&) const {
+    return std::nullopt;
+}
+
 void TaskScreen::open_task(const LessonContext& lesson, const TaskEntry& task) {
     m_lesson = &lesson;
     m_task = &task;

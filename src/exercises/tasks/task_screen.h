@@ -19,6 +19,8 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace vimo {
@@ -78,6 +80,8 @@ public:
         DictionaryOpen look_up;           // a right-clicked word
         // Prints an HTML document (the screens with a print button).
         std::function<void(const QString& document)> print;
+        // Opens a text's translation (a file under "Wpisywania\") in its window.
+        std::function<void(const std::string& file_name)> open_translation;
     };
 
     static constexpr QSize kSize{1024, 768};
@@ -103,6 +107,9 @@ public:
     void open_task(const LessonContext& lesson, const TaskEntry& task);
     // The attempt so far, for reporting when the screen closes.
     virtual const TaskAttempt& attempt() const = 0;
+    // Why task cannot be opened (its content file is missing or malformed), for the
+    // learner, who then stays where they were; none when it can.
+    virtual std::optional<std::string> content_problem(const TaskEntry& task) const;
 
     TTransparentButton& check_button() { return *m_check; }
     TTransparentButton& again_button() { return *m_again; }
@@ -132,6 +139,8 @@ protected:
     const AnswerPictures& answer_pictures() const { return m_answers; }
     // Hands a printout to the program's printing.
     void print_document(const QString& document) const;
+    // Opens the translation window on file_name under "Wpisywania\".
+    void open_translation(const std::string& file_name) const;
     // Opens the dictionary's small window on a right-clicked word of the task area.
     void look_up_word(const UniString& word) const;
 
