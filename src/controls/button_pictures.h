@@ -41,7 +41,9 @@ inline constexpr int web_page = 58;
 inline constexpr int tips = 59;
 inline constexpr int search = 63;
 inline constexpr int more = 64;
+// The typing screen's translation of the text; a course without it shows the glossary's.
+inline constexpr int translation = 65;
 
-inline constexpr int kButtonPictureCount = 65;
+inline constexpr int kButtonPictureCount = 66;
 
 } // namespace vimo::button_picture

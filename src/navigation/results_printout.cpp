@@ -36,7 +36,11 @@ QString cell(const QString& content) {
 QString head(const std::string& course_root) {
     return "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">"
            "<link rel=\"stylesheet\" type=\"text/css\" href=\"" +
-           file_address(course_root, "htm_r\\style.css") + "\"></head><body><TABLE>";
+           file_address(course_root, "htm_r\\style.css") +
+           // Seven columns on a page: a smaller type than the pages' keeps the header
+           // words and the dates whole.
+           "\"><style>td { font-size: 8pt; }</style></head><body><TABLE width=\"100%\" "
+           "cellpadding=\"2\">";
 }
 
 QString spanning_row(const QString& content) {
@@ -44,9 +48,14 @@ QString spanning_row(const QString& content) {
 }
 
 QString header_row(int interface_language) {
+    // Every column's share of the paper: left to itself the table gives each the same
+    // share and the captions break after every word; these leave room for the header
+    // words and the dates on one line.
+    static constexpr std::array<int, kColumns> kWidths{27, 11, 10, 14, 13, 13, 12};
     QString row = "<TR>";
+    std::size_t column = 0;
     for (const QString& word : results_header_words(interface_language))
-        row += cell("<B>" + word + "</B>");
+        row += QStringLiteral("<TD width=\"%1%\"><B>").arg(kWidths[column++]) + word + "</B></TD>";
     return row + "</TR>";
 }
 
@@ -63,7 +72,9 @@ QString level_cell(const ChooserNode& node, const std::string& course_root) {
 }
 
 QString date_cell(const std::string& date) {
-    return cell(date.empty() ? QString(kNbsp) : QString::fromStdString(date).toHtmlEscaped());
+    if (date.empty()) return cell(kNbsp);
+    // A date would otherwise break at its hyphens.
+    return "<TD nowrap>" + QString::fromStdString(date).toHtmlEscaped() + "</TD>";
 }
 
 QString body_row(const ChooserNode& node, const std::string& course_root) {

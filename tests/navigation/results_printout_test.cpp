@@ -355,9 +355,9 @@ TEST_F(ExpandedPrintout, PrintsToAPdfWithItsWordsRowsScoresAndPictures) {
 
     const QString text = pdf_text(pdf);
     for (const char* expected :
-         {"Zestawienie wyników", "Ćwiczenie", "Ostatnio wykonane", "Powtórka", "Wynik", "Lekcja 1",
-          "Tekst o Gdańsku", "Wybór", "Prawda", "Lista <A & B>", "Lekcja 2", "2026-11-05",
-          "2026-12-20", "80%", "40%", "Wszelkie prawa"})
+         {"Zestawienie wyników", "Ćwiczenie", "Zadanie", "Wykonane?", "Ostatnio", "Powtórka",
+          "Wynik", "Lekcja 1", "Tekst o Gdańsku", "Wybór", "Prawda", "Lista <A & B>", "Lekcja 2",
+          "2026-11-05", "2026-12-20", "80%", "40%", "Wszelkie prawa"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n"
                                                                 << text.toStdString();
     // The row of the multiple choice holds its dates and score on one line.

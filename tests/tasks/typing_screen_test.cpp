@@ -1,5 +1,7 @@
+#include "controls/MyImageList.h"
 #include "controls/TransparentButton.h"
 #include "controls/UniLabel.h"
+#include "controls/button_pictures.h"
 #include "controls/fcs_image1.h"
 #include "controls/font_panel.h"
 #include "controls/panel1.h"
@@ -286,6 +288,20 @@ TEST_F(TypingScreen, TranslationButtonOnlyWithATranslationFile) {
     ASSERT_TRUE(form.translation_button().isVisible());
     QTest::mouseClick(&form.translation_button(), Qt::LeftButton);
     EXPECT_EQ(opened, std::vector<std::string>{"t1_tlumacz.fcs"});
+    // A course without the translation picture shows the glossary's.
+    EXPECT_EQ(form.translation_button().bitmapNormal(), button_picture::glossary);
+
+    files.make_folder("Lang_r/0/but_r");
+    for (int n = 0; n < button_picture::kButtonPictureCount; ++n) {
+        QImage strip(60, 20, QImage::Format_RGB32);
+        strip.fill(Qt::darkBlue);
+        strip.save(
+            QString::fromStdString(files.path("Lang_r/0/but_r/" + std::to_string(n) + ".bmp")),
+            "BMP");
+    }
+    load_button_pictures(pictures, files.path("Lang_r/0/"));
+    open({"Tom &hello"});
+    EXPECT_EQ(form.translation_button().bitmapNormal(), button_picture::translation);
 }
 
 TEST_F(TypingScreen, PrintButtonHandsTheDocumentOn) {

@@ -32,6 +32,7 @@ const char* const k_button_keys[] = {
     "button_collapse_all", "button_print",   "button_delete_one",  "button_delete_all",
     "button_check",        "button_again",   "button_glossary",    "button_dictionary",
     "button_tips",         "button_lessons", "button_repetitions", "button_more",
+    "button_translation",
 };
 
 const char* const k_text_keys[] = {"title",
@@ -52,9 +53,7 @@ const char* const k_text_keys[] = {"title",
                                    "column_repetition",
                                    "column_score",
                                    "learner_question",
-                                   "learner_name",
-                                   "dictionary_title",
-                                   "translation_title"};
+                                   "learner_name"};
 
 // A wording with every key, each text value being its key (so every label differs).
 QByteArray complete_wording(int language) {

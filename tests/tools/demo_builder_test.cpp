@@ -199,11 +199,10 @@ const QByteArray k_complete_wording = "interface_language=1\n"
                                       "button_delete_all=a\nbutton_check=a\nbutton_again=a\n"
                                       "button_glossary=a\nbutton_dictionary=a\n"
                                       "button_tips=a\nbutton_lessons=a\n"
-                                      "button_repetitions=a\nbutton_more=a\n"
+                                      "button_repetitions=a\nbutton_more=a\nbutton_translation=a\n"
                                       "chooser_title=a\ncolumn_exercise=a\ncolumn_level=a\n"
                                       "column_done=a\ncolumn_repetition=a\ncolumn_score=a\n"
-                                      "learner_question=a\nlearner_name=a\n"
-                                      "dictionary_title=a\ntranslation_title=a\n";
+                                      "learner_question=a\nlearner_name=a\n";
 
 TEST(ArtWordingTest, ReadsEveryKey) {
     const ArtWording wording = read_art_wording("# comment\n\n" + k_complete_wording, "en.txt");

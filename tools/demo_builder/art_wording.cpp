@@ -41,6 +41,7 @@ constexpr std::array k_text_keys{
     TextKey{"button_lessons", &ArtWording::button_lessons},
     TextKey{"button_repetitions", &ArtWording::button_repetitions},
     TextKey{"button_more", &ArtWording::button_more},
+    TextKey{"button_translation", &ArtWording::button_translation},
     TextKey{"chooser_title", &ArtWording::chooser_title},
     TextKey{"column_exercise", &ArtWording::column_exercise},
     TextKey{"column_level", &ArtWording::column_level},
@@ -49,8 +50,6 @@ constexpr std::array k_text_keys{
     TextKey{"column_score", &ArtWording::column_score},
     TextKey{"learner_question", &ArtWording::learner_question},
     TextKey{"learner_name", &ArtWording::learner_name},
-    TextKey{"dictionary_title", &ArtWording::dictionary_title},
-    TextKey{"translation_title", &ArtWording::translation_title},
 };
 constexpr auto k_language_key = "interface_language";
 constexpr auto k_greetings_key = "greetings";

@@ -63,7 +63,7 @@ QStringList build_demo_pictures(const QString& source_dir, const QString& output
         written << write_help_language_pictures(course_root, wording.interface_language);
         written << write_task_language_pictures(gfx);
         written << write_information_language_pictures(gfx);
-        written << write_dictionary_language_pictures(gfx, wording);
+        written << write_dictionary_language_pictures(gfx);
     }
     written << write_media_pictures(course_root);
     written << write_help_pictures(course_root);

@@ -43,6 +43,7 @@ struct ArtWording {
     QString button_lessons;
     QString button_repetitions;
     QString button_more;
+    QString button_translation;
 
     // The chooser (wybor.jpg): its title and the headings of its columns.
     QString chooser_title;
@@ -55,11 +56,6 @@ struct ArtWording {
     // The learner windows (logowanie.bmp, logow_new.bmp).
     QString learner_question;
     QString learner_name;
-
-    // The titles the dictionary and translation windows carry in their drag strips
-    // (slownik.bmp, slownik_small.bmp, tlumaczenie.bmp).
-    QString dictionary_title;
-    QString translation_title;
 };
 
 // Places on the main menu picture that the program's click areas and image buttons

@@ -63,6 +63,7 @@ const std::array k_designs{
     ButtonDesign{bp::tips, {80, 50}, secondary, &ArtWording::button_tips, P::bulb},
     ButtonDesign{bp::search, {24, 24}, round, nullptr, P::magnifier},
     ButtonDesign{bp::more, {50, 24}, secondary, &ArtWording::button_more, std::nullopt},
+    ButtonDesign{bp::translation, {80, 50}, secondary, &ArtWording::button_translation, P::globe},
 };
 
 ButtonDesign design_of(int number) {

@@ -1,7 +1,6 @@
 #include "demo_builder/dictionary_art.h"
 
 #include "demo_builder/art_painting.h"
-#include "demo_builder/pictograms.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>
@@ -11,7 +10,6 @@ namespace vimo {
 namespace {
 
 using namespace art_colour;
-using P = Pictogram;
 
 // The index letters are painted silver, and the chosen one black: both read on this.
 const QColor k_index_band{84, 124, 156};
@@ -38,20 +36,9 @@ QLinearGradient dark_gradient(qreal left, qreal right) {
     return strip;
 }
 
-// The window's title with a pictogram before it, white on the dark strip.
-void paint_title(QPainter& painter, const QRect& strip, Pictogram icon, const QString& title) {
-    const qreal icon_size = 18;
-    const QRectF icon_box(strip.left() + 10, strip.center().y() - icon_size / 2 + 1, icon_size,
-                          icon_size);
-    draw_pictogram(painter, icon, icon_box, {paper, amber, sea});
-    const QRectF text_box(icon_box.right() + 7, strip.top(), strip.right() - icon_box.right() - 10,
-                          strip.height());
-    draw_text(painter, text_box, title, art_font(15, QFont::Bold), paper,
-              Qt::AlignLeft | Qt::AlignVCenter);
-}
-
-// A dark tab holding the title in the top left-hand corner, rounded at its bottom right.
-void paint_title_tab(QPainter& painter, const QRect& strip, const QString& title) {
+// A dark tab in the top left-hand corner, rounded at its bottom right, for the caption
+// the window paints there.
+void paint_caption_tab(QPainter& painter, const QRect& strip) {
     QPainterPath tab;
     const qreal r = 10;
     tab.moveTo(0, 0);
@@ -63,7 +50,6 @@ void paint_title_tab(QPainter& painter, const QRect& strip, const QString& title
     painter.setPen(Qt::NoPen);
     painter.setBrush(dark_gradient(0, strip.right()));
     painter.drawPath(tab);
-    paint_title(painter, strip, P::book, title);
 }
 
 // The dark ground the close cross (button 43) is drawn for.
@@ -103,13 +89,13 @@ void paint_scroll_slot(QPainter& painter, const QRect& bar) {
 
 } // namespace
 
-QImage draw_dictionary(const ArtWording& wording) {
+QImage draw_dictionary() {
     namespace area = dictionary_area;
     QImage image = new_canvas(area::full_size);
     QPainter painter(&image);
     set_up(painter);
     paint_window_ground(painter, area::full_size, 0);
-    paint_title_tab(painter, area::drag_strip, wording.dictionary_title);
+    paint_caption_tab(painter, area::drag_strip);
     paint_close_corner(painter, area::close_button, area::full_size);
     // The search field, its button and the letter panel on one card, the check boxes and
     // their captions on another.
@@ -126,27 +112,25 @@ QImage draw_dictionary(const ArtWording& wording) {
     return finished(image);
 }
 
-QImage draw_dictionary_small(const ArtWording& wording) {
+QImage draw_dictionary_small() {
     namespace area = dictionary_area;
     QImage image = new_canvas(area::small_size);
     QPainter painter(&image);
     set_up(painter);
     paint_window_ground(painter, area::small_size, area::drag_strip.height());
-    paint_title(painter, area::drag_strip, P::book, wording.dictionary_title);
     paint_field_place(painter, area::small_list);
     paint_window_frame(painter, area::small_size);
     painter.end();
     return finished(image);
 }
 
-QImage draw_translation_window(const ArtWording& wording) {
+QImage draw_translation_window() {
     namespace area = translation_area;
     QImage image = new_canvas(area::size);
     QPainter painter(&image);
     set_up(painter);
     paint_window_ground(painter, area::size, 40);
     painter.fillRect(QRect(0, 40, area::size.width(), 2), amber);
-    paint_title(painter, area::grip, P::glossary, wording.translation_title);
     // A soft shadow lifts the page off the window.
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(11, 34, 56, 30));
@@ -157,13 +141,11 @@ QImage draw_translation_window(const ArtWording& wording) {
     return finished(image);
 }
 
-QStringList write_dictionary_language_pictures(const QString& gfx, const ArtWording& wording) {
+QStringList write_dictionary_language_pictures(const QString& gfx) {
     return {
-        write_picture(gfx + QStringLiteral("slownik.bmp"), draw_dictionary(wording), "BMP"),
-        write_picture(gfx + QStringLiteral("slownik_small.bmp"), draw_dictionary_small(wording),
-                      "BMP"),
-        write_picture(gfx + QStringLiteral("tlumaczenie.bmp"), draw_translation_window(wording),
-                      "BMP"),
+        write_picture(gfx + QStringLiteral("slownik.bmp"), draw_dictionary(), "BMP"),
+        write_picture(gfx + QStringLiteral("slownik_small.bmp"), draw_dictionary_small(), "BMP"),
+        write_picture(gfx + QStringLiteral("tlumaczenie.bmp"), draw_translation_window(), "BMP"),
     };
 }
 

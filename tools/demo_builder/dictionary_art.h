@@ -1,8 +1,9 @@
 #pragma once
 // The pictures of the dictionary window (full and small layout) and of the translation
-// window, drawn for each interface language. Each leaves plain the places the program
-// paints over. The dictionary's check boxes show the task screens' answer boxes
-// (gfx_r/img_normal.bmp, img_checked.bmp; task_art.h), which stand on its light cards.
+// window, written into each interface language's folder. Each leaves plain the places
+// the program paints over, the caption in the top strip too. The dictionary's check boxes show the
+// task screens' answer boxes (gfx_r/img_normal.bmp, img_checked.bmp; task_art.h), which stand on
+// its light cards.
 
 #include "demo_builder/artwork.h"
 
@@ -34,15 +35,15 @@ inline constexpr QRect small_list{25, 46, 283, 83}; // "more" 64 at 314, 46; clo
 
 namespace translation_area {
 inline constexpr QSize size{540, 600};
-inline constexpr QRect grip{0, 0, 221, 35};    // the artwork titles the window here
+inline constexpr QRect grip{0, 0, 221, 35};    // dragged by; the window paints its caption
 inline constexpr QRect page{16, 51, 509, 536}; // the HTML viewer; close 43 at 513, 2
 } // namespace translation_area
 
-QImage draw_dictionary(const ArtWording& wording);         // slownik.bmp, 649 by 420
-QImage draw_dictionary_small(const ArtWording& wording);   // slownik_small.bmp, 400 by 150
-QImage draw_translation_window(const ArtWording& wording); // tlumaczenie.bmp, 540 by 600
+QImage draw_dictionary();         // slownik.bmp, 649 by 420
+QImage draw_dictionary_small();   // slownik_small.bmp, 400 by 150
+QImage draw_translation_window(); // tlumaczenie.bmp, 540 by 600
 
 // Writes the three window pictures into gfx (a language folder's gfx_r/); returns the
 // paths.
-QStringList write_dictionary_language_pictures(const QString& gfx, const ArtWording& wording);
+QStringList write_dictionary_language_pictures(const QString& gfx);
 } // namespace vimo

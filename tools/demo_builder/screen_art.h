@@ -16,7 +16,7 @@ namespace vimo {
 // --- Buttons (Lang_r/N/but_r/<n>.bmp) ---
 
 // Numbers 0 to k_button_count - 1 have a strip each.
-inline constexpr int k_button_count = 65;
+inline constexpr int k_button_count = 66;
 // The frame of a number without a role.
 inline constexpr QSize k_filler_button_size{33, 33};
 

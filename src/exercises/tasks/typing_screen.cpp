@@ -152,6 +152,11 @@ void TCW_Wpisywanie1Form::load_content(const TaskEntry& task, const TaskLayout& 
         if (arrow->size().isEmpty()) arrow->resize(32, 32);
     m_print->setToolTip(uni_to_qstring(m_course.texts.text(kPrintHint)));
     m_translation->setToolTip(uni_to_qstring(m_course.texts.text(kTranslationHint)));
+    // The button list is the interface language's, loaded after the screens were made.
+    const TMyImageList* buttons = m_translation->imageList();
+    m_translation->setBitmapNormal(buttons && buttons->count() > button_picture::translation
+                                       ? button_picture::translation
+                                       : button_picture::glossary);
 
     const bool read = read_text(typing_file_path(config.course_root, m_name));
     const TypingText& text = m_typing.text();
