@@ -46,4 +46,17 @@ FontPanelLetters font_panel_letters(FontPanelLanguage language) {
     return {};
 }
 
+FontPanelLanguage font_panel_language(int course_variant) {
+    switch (course_variant) {
+    case 2:
+        return FontPanelLanguage::Niemiecki;
+    case 3:
+        return FontPanelLanguage::Francuski;
+    case 4:
+        return FontPanelLanguage::Hiszpanski;
+    default:
+        return FontPanelLanguage::Polski;
+    }
+}
+
 } // namespace vimo

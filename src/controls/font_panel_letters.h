@@ -22,6 +22,10 @@ struct FontPanelLetters {
 
 FontPanelLetters font_panel_letters(FontPanelLanguage language);
 
+// The panel's language for a course variant: 2 German, 3 French, 4 Spanish; an
+// English course (1) has a panel without letters.
+FontPanelLanguage font_panel_language(int course_variant);
+
 // Letter number n (1-based) sits at x = 19 n - 18, y = 1, 20 pixels wide.
 inline constexpr int letter_left(int n) {
     return 19 * n - 18;

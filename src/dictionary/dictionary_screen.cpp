@@ -111,19 +111,6 @@ QImage check_box_picture(const Config& config, bool checked) {
     return drawn;
 }
 
-FontPanelLanguage panel_language(int course_variant) {
-    switch (course_variant) {
-    case 2:
-        return FontPanelLanguage::Niemiecki;
-    case 3:
-        return FontPanelLanguage::Francuski;
-    case 4:
-        return FontPanelLanguage::Hiszpanski;
-    default:
-        return FontPanelLanguage::Polski;
-    }
-}
-
 QFont verdana_pixels(int pixels) {
     QFont font(QStringLiteral("Verdana"));
     font.setPixelSize(pixels);
@@ -198,7 +185,7 @@ void TSlownikForm::create_full_controls() {
     m_font_panel->move(kFontPanelAt);
     m_font_panel->resize(m_font_panel->width(), kFontPanelHeight);
     m_font_panel->setObiektEdit(m_search);
-    m_font_panel->setJezyk(panel_language(m_state.config.course_variant));
+    m_font_panel->setJezyk(font_panel_language(m_state.config.course_variant));
 
     const std::pair<TUniLabel**, std::pair<const char*, QPoint>> labels[] = {
         {&m_heading, {"label3", kHeadingAt}},

@@ -125,5 +125,13 @@ TEST_F(FontPanel, LettersAreArial12Bold) {
     EXPECT_TRUE(font.bold());
 }
 
+TEST(FontPanelLanguageOfCourse, FollowsTheCourseVariant) {
+    EXPECT_EQ(font_panel_language(1), FontPanelLanguage::Polski); // English: no letters
+    EXPECT_EQ(font_panel_language(2), FontPanelLanguage::Niemiecki);
+    EXPECT_EQ(font_panel_language(3), FontPanelLanguage::Francuski);
+    EXPECT_EQ(font_panel_language(4), FontPanelLanguage::Hiszpanski);
+    EXPECT_TRUE(font_panel_letters(font_panel_language(1)).letters.empty());
+}
+
 } // namespace
 } // namespace vimo

@@ -25,19 +25,6 @@ namespace {
 const QColor kGapColour{Qt::blue};
 const QColor kBoxFrame{102, 204, 255};
 
-FontPanelLanguage panel_language(int course_variant) {
-    switch (course_variant) {
-    case 2:
-        return FontPanelLanguage::Niemiecki;
-    case 3:
-        return FontPanelLanguage::Francuski;
-    case 4:
-        return FontPanelLanguage::Hiszpanski;
-    default:
-        return FontPanelLanguage::Polski; // English: a panel without letters
-    }
-}
-
 TypingMeasure font_measure() {
     return [normal = QFontMetrics(TaskScreen::list_font(false)),
             bold = QFontMetrics(TaskScreen::list_font(true))](const UniString& text, bool b) {
@@ -144,7 +131,7 @@ void TCW_Wpisywanie1Form::load_content(const TaskEntry& task, const TaskLayout& 
     hide_editor();
     m_box->setToolTip({});
     const Config& config = m_course.config;
-    m_font_panel->setJezyk(panel_language(config.course_variant));
+    m_font_panel->setJezyk(font_panel_language(config.course_variant));
     place_controls(layout);
     m_up->setPicture(load_masked_picture(config.course_path("gfx_r\\wybor\\up.bmp")));
     m_down->setPicture(load_masked_picture(config.course_path("gfx_r\\wybor\\down.bmp")));
