@@ -202,9 +202,12 @@ std::vector<int> full_search(const DictionaryTable& table, std::u16string_view q
             if (key.folded.size() > q.size() && begins_with(key.folded, q)) longer.push_back(i);
             continue;
         }
+        // Only a phrase with a word that begins with q counts; a query holding a space
+        // begins no word, and finds its phrases by the exact order alone.
+        if (!has_word_beginning_with(key.written, q)) continue;
         if (begins_with(key.written, q)) {
             phrases_at_start.push_back(i);
-        } else if (has_word_beginning_with(key.written, q)) {
+        } else {
             other_phrases.emplace_back(lower_ascii(key.written), i);
         }
     }

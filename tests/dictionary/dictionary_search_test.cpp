@@ -88,6 +88,10 @@ INSTANTIATE_TEST_SUITE_P(
         // Phrase words are compared as written: "New" does not begin with "new".
         SearchCase{"new_lists_no_capital_phrase", &kCaWords, "new", kFullWindow, kWords, {}},
         SearchCase{"exact_phrase", &kCaWords, "new york", kFullWindow, kWords, {"New York"}},
+        // A query with a space begins no word: only the exact key is found.
+        SearchCase{"query_with_a_space", &kCaWords, "old c", kFullWindow, kWords, {}},
+        SearchCase{
+            "query_with_a_space_exact", &kCaWords, "old cat", kFullWindow, kWords, {"old cat"}},
         SearchCase{"empty_query", &kCaWords, "", kFullWindow, kWords, {}},
         SearchCase{"blank_query", &kCaWords, "   ", kFullWindow, kWords, {}},
         SearchCase{"polish_query_folds_per_character",
