@@ -1,5 +1,7 @@
 #include "app/kind_screens.h"
 
+#include "exercises/tasks/definitions_screen.h"
+#include "exercises/tasks/matching_screen.h"
 #include "exercises/tasks/multiple_choice_screen.h"
 #include "exercises/tasks/true_false_screen.h"
 #include "exercises/tasks/typing_screen.h"
@@ -16,6 +18,8 @@ constexpr TaskScreenMaker kTaskScreens[] = {
     {&make_task_screen<TC_MC_Form>},
     {&make_task_screen<TC_TF_Form>},
     {&make_task_screen<TCW_Wpisywanie1Form>},
+    {&make_task_screen<TC_DefForm>},
+    {&make_task_screen<TC_HForm>},
 };
 
 } // namespace

@@ -97,9 +97,10 @@ TEST_F(KindsWalk, EveryChooserRowOpensItsScreenOrSaysItIsNotThere) {
     for (const ExerciseKind& kind : exercise_kinds()) {
         const auto found = outcome.find(kind.code);
         ASSERT_NE(found, outcome.end()) << "no chooser row of kind " << int(kind.code);
-        const bool has_screen = kind.screen == KindScreen::multiple_choice ||
-                                kind.screen == KindScreen::true_false ||
-                                kind.screen == KindScreen::typing;
+        const bool has_screen =
+            kind.screen == KindScreen::multiple_choice || kind.screen == KindScreen::true_false ||
+            kind.screen == KindScreen::typing || kind.screen == KindScreen::matching ||
+            kind.screen == KindScreen::definitions;
         const std::string expected = kind.source == KindSource::open_tasks ? "nothing"
                                      : has_screen                          ? "screen"
                                                                            : "not available";

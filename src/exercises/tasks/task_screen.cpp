@@ -167,6 +167,15 @@ void TaskScreen::open_translation(const std::string& file_name) const {
     if (m_links.open_translation) m_links.open_translation(file_name);
 }
 
+void TaskScreen::use_own_frame(QPoint check_at, QPoint again_at, QPoint leave_at) {
+    m_check->move(check_at);
+    m_again->move(again_at);
+    m_exit->move(leave_at);
+    m_glossary->hide();
+    m_dictionary->hide();
+    m_shows_score = false;
+}
+
 std::optional<std::string> TaskScreen::content_problem(const TaskEntry&) const {
     return std::nullopt;
 }
@@ -241,8 +250,10 @@ void TaskScreen::check() {
     m_check->hide();
     evaluate();
     m_again->show();
-    m_score_panel->setWynik(attempt().score());
-    m_score_panel->show();
+    if (m_shows_score) {
+        m_score_panel->setWynik(attempt().score());
+        m_score_panel->show();
+    }
     update();
 }
 

@@ -131,6 +131,10 @@ protected:
     virtual void evaluate() = 0;
     // The instruction box's right limit on this screen.
     virtual int instruction_right() const { return kInstructionRight; }
+    // For a screen of its own layout, from its constructor: its check, again and leave
+    // buttons stand at these places, and it has no glossary, dictionary or score panel
+    // (its score is still reported when it closes).
+    void use_own_frame(QPoint check_at, QPoint again_at, QPoint leave_at);
 
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -171,6 +175,7 @@ private:
     TTransparentButton* m_media = nullptr;
     TTransparentButton* m_exit = nullptr;
     TPanel1* m_score_panel = nullptr;
+    bool m_shows_score = true;
 };
 
 } // namespace vimo

@@ -35,18 +35,18 @@ enum class TypingTokenKind {
 struct TypingToken {
     TypingTokenKind kind = TypingTokenKind::word;
     // A word as written; a gap: what it holds now (typed, or its answer once checked).
-    UniString text;
-    UniString shown; // a gap in plain mode: what it shows while it holds nothing
-    int tab = 0;     // the x of a tab stop
-    int gap = -1;    // a gap's number, 0-based in text order
+    UniString text{};
+    UniString shown{}; // a gap in plain mode: what it shows while it holds nothing
+    int tab = 0;       // the x of a tab stop
+    int gap = -1;      // a gap's number, 0-based in text order
 };
 
 struct TypingGap {
-    UniString answer;       // "+" already turned into spaces
-    UniString alternative;  // blank when the gap has none
-    int token = 0;          // index of its token
-    bool correct = false;   // after checking
-    UniString wrong_answer; // what was typed into a wrong gap (blank: nothing)
+    UniString answer;         // "+" already turned into spaces
+    UniString alternative{};  // blank when the gap has none
+    int token = 0;            // index of its token
+    bool correct = false;     // after checking
+    UniString wrong_answer{}; // what was typed into a wrong gap (blank: nothing)
 };
 
 inline constexpr int kMaxTypingTokens = 2400;
@@ -110,9 +110,9 @@ struct TypingDrawn {
     int token = 0;
     int x = 0; // the token's place; its mark starts here after checking
     int y = 0;
-    int text_x = 0;  // after the mark
-    int advance = 0; // the token's own room: width + 3, a blank gap's width + 2
-    UniString text;  // to draw: a blank gap's placeholder or shown text
+    int text_x = 0;   // after the mark
+    int advance = 0;  // the token's own room: width + 3, a blank gap's width + 2
+    UniString text{}; // to draw: a blank gap's placeholder or shown text
     bool bold = false;
     bool blue = false;      // gaps
     bool white_box = false; // the text begins with "_": an empty box under it
