@@ -75,6 +75,15 @@ inline char16_t uni_unit_at(std::string_view s, int k) {
                                  static_cast<unsigned char>(s[at + 1]) << 8);
 }
 
+// Letter case of one UTF-16 unit, A-Z only: every other unit stays as it is, so the
+// letters of other alphabets are never changed by a rule meant for Latin capitals.
+inline char16_t uni_lower_ascii(char16_t unit) {
+    return unit >= u'A' && unit <= u'Z' ? static_cast<char16_t>(unit + (u'a' - u'A')) : unit;
+}
+inline char16_t uni_upper_ascii(char16_t unit) {
+    return unit >= u'a' && unit <= u'z' ? static_cast<char16_t>(unit - (u'a' - u'A')) : unit;
+}
+
 // 8-bit helpers.
 // t without its leading and trailing spaces and control characters (bytes <= 32).
 std::string_view trim_8bit(std::string_view t);

@@ -25,17 +25,13 @@ bool is_digit_unit(char16_t unit) {
     return unit >= u'0' && unit <= u'9';
 }
 
-char16_t lower_ascii_unit(char16_t unit) {
-    return unit >= u'A' && unit <= u'Z' ? static_cast<char16_t>(unit + (u'a' - u'A')) : unit;
-}
-
 // uni_trim, then A-Z lower-cased unit by unit (a byte rule would also change the high
 // byte of a character such as U+4E41).
 UniString trimmed_lower_ascii(std::string_view field) {
     UniString text = uni_trim(field);
     for (std::size_t i = 0; i + 1 < text.size(); i += 2) {
         if (text[i + 1] != 0) continue;
-        text[i] = static_cast<char>(lower_ascii_unit(static_cast<unsigned char>(text[i])));
+        text[i] = static_cast<char>(uni_lower_ascii(static_cast<unsigned char>(text[i])));
     }
     return text;
 }
@@ -180,7 +176,7 @@ bool has_word_beginning_with(std::u16string_view key, std::u16string_view q) {
 
 std::u16string lower_ascii(std::u16string_view text) {
     std::u16string lowered(text);
-    std::transform(lowered.begin(), lowered.end(), lowered.begin(), lower_ascii_unit);
+    std::transform(lowered.begin(), lowered.end(), lowered.begin(), uni_lower_ascii);
     return lowered;
 }
 
@@ -375,7 +371,7 @@ char16_t dictionary_fold_unit(char16_t unit) {
     case u'Ż':
         return u'ż';
     default:
-        return lower_ascii_unit(unit);
+        return uni_lower_ascii(unit);
     }
 }
 

@@ -1,6 +1,6 @@
-#include "course_tool/course_tool.h"
 #include "results/cw_info.h"
 #include "support/temp_course.h"
+#include "tools/tool_run.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -9,18 +9,8 @@
 namespace vimo {
 namespace {
 
-struct ToolRun {
-    int status = 0;
-    std::string out;
-    std::string err;
-};
-
-ToolRun run(const std::vector<std::string>& arguments) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = run_course_tool(arguments, out, err);
-    return {status, out.str(), err.str()};
-}
+using test::run;
+using test::ToolRun;
 
 // The smallest course the loaders accept: one group, one text with one task.
 void write_small_course(const test::TempCourse& course) {

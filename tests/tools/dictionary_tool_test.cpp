@@ -1,5 +1,5 @@
-#include "course_tool/course_tool.h"
 #include "support/temp_course.h"
+#include "tools/tool_run.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -7,18 +7,8 @@
 namespace vimo {
 namespace {
 
-struct ToolRun {
-    int status = 0;
-    std::string out;
-    std::string err;
-};
-
-ToolRun run(const std::vector<std::string>& arguments) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = run_course_tool(arguments, out, err);
-    return {status, out.str(), err.str()};
-}
+using test::run;
+using test::ToolRun;
 
 std::string entry(int number, const std::string& headword, const std::string& translation,
                   char part_of_speech = '1', const std::string& letter = "c",

@@ -12,16 +12,12 @@ namespace {
 
 constexpr char16_t kSpace = u' ';
 
-char16_t ascii_upper(char16_t unit) {
-    return (unit >= u'a' && unit <= u'z') ? static_cast<char16_t>(unit - u'a' + u'A') : unit;
-}
-
 // word spells ascii exactly (or, with ignore_case, up to the letter case of a..z).
 bool spells(std::string_view word, std::string_view ascii, bool ignore_case) {
     if (word.size() != 2 * ascii.size()) return false;
     for (std::size_t i = 0; i < ascii.size(); ++i) {
         char16_t unit = uni_unit_at(word, static_cast<int>(i) + 1);
-        if (ignore_case) unit = ascii_upper(unit);
+        if (ignore_case) unit = uni_upper_ascii(unit);
         if (unit != static_cast<char16_t>(static_cast<unsigned char>(ascii[i]))) return false;
     }
     return true;

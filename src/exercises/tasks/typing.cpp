@@ -54,15 +54,13 @@ UniString held_text(std::string_view text) {
 
 std::u16string ascii_upper(std::u16string_view units) {
     std::u16string upper(units);
-    for (char16_t& unit : upper)
-        if (unit >= u'a' && unit <= u'z') unit = static_cast<char16_t>(unit - u'a' + u'A');
+    std::transform(upper.begin(), upper.end(), upper.begin(), uni_upper_ascii);
     return upper;
 }
 
 std::u16string ascii_lower(std::u16string_view units) {
     std::u16string lower(units);
-    for (char16_t& unit : lower)
-        if (unit >= u'A' && unit <= u'Z') unit = static_cast<char16_t>(unit - u'A' + u'a');
+    std::transform(lower.begin(), lower.end(), lower.begin(), uni_lower_ascii);
     return lower;
 }
 
