@@ -4,11 +4,17 @@
 # Usage: scripts/screenshot_lessons.sh OUTPUT_DIR [COURSE_ROOT]
 # Writes into OUTPUT_DIR:
 #   first_task_notice.png   mc.png  mc_checked.png (one answer ticked per question)
-#   tf.png  tf_checked.png  not_available.png (tab 3, a kind whose screen is not in
-#   the program yet: the notice over the true/false screen)
-#   help_filmy.png (F1 on the true/false screen)
+#   tf.png  tf_checked.png  help_filmy.png (F1 on the true/false screen)
 #   information.png (the task's help button; mc.png shows the first text's recording
-#   in the small sound player)  media_film.png (the second text's film, playing)
+#   in the small sound player)
+#   dd.png  dd_checked.png (sorting into two columns, one word dragged, then checked)
+#   media_film.png (the second text's film, playing)
+#   hh.png  hh_checked.png (matching pairs, one pair made)
+#   dv.png  dv_checked.png (ordering, the first row dragged to the third)
+#   dd3.png  dd3_checked.png (sorting into three columns)
+#   df.png  df_checked.png (definitions, one term dragged into the first slot)
+#   not_available.png (the second group's curiosity text, a kind whose screen is not
+#   in the program yet: the notice over the chooser)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:?output folder}
@@ -51,10 +57,6 @@ click 974 51  # tab 2: true/false
 shot tf
 click 975 223
 shot tf_checked
-click 974 72  # tab 3
-shot not_available
-xdotool key Escape
-sleep 0.5
 xdotool key F1
 shot help_filmy 2
 xdotool key Escape
@@ -63,6 +65,17 @@ click 12 755 # the help button
 shot information
 xdotool key Escape
 sleep 0.5
+tab() { click 974 $((20 + 21 * ($1 - 1) + 10)); }
+# Drags with the left button held from one point to another.
+drag() {
+    xdotool mousemove --sync "$1" "$2" mousedown 1 mousemove $((($1 + $3) / 2)) $((($2 + $4) / 2)) \
+        mousemove "$3" "$4" mouseup 1
+}
+tab 3 # sorting into columns
+shot dd
+drag 56 158 465 285 # the pool's first word into the first column
+click 975 223
+shot dd_checked
 click 1010 10       # leave: back in the chooser
 sleep 1
 click 120 "$(row 0)" # fold the first group
@@ -72,5 +85,32 @@ click 120 "$(row 3)" # the text's first task
 sleep 2
 click 82 42          # the media button
 shot media_film 4
+tab 2 # matching pairs
+shot hh
+click 200 212 # the first left item, then the second right one
+click 470 236
+sleep 0.5
+click 760 385 # this screen's own check button
+shot hh_checked
+tab 3 # ordering
+shot dv
+drag 425 262 425 312 # the first row onto the third
+click 975 223
+shot dv_checked
+tab 4 # sorting into three columns
+shot dd3
+drag 56 158 300 285
+click 975 223
+shot dd3_checked
+tab 5 # definitions
+shot df
+drag 56 158 80 240 # the pool's first term into the first slot
+click 975 223
+shot df_checked
+click 1010 10 # back in the chooser
+sleep 1
+click 64 "$(row 2)"  # fold the second text
+click 120 "$(row 4)" # the curiosity text below it
+shot not_available
 kill "$program" 2>/dev/null || true
 echo "screenshots in $out"

@@ -3,6 +3,8 @@
 #include "exercises/tasks/definitions_screen.h"
 #include "exercises/tasks/matching_screen.h"
 #include "exercises/tasks/multiple_choice_screen.h"
+#include "exercises/tasks/ordering_screen.h"
+#include "exercises/tasks/sorting_screen.h"
 #include "exercises/tasks/true_false_screen.h"
 #include "exercises/tasks/typing_screen.h"
 
@@ -20,6 +22,8 @@ constexpr TaskScreenMaker kTaskScreens[] = {
     {&make_task_screen<TCW_Wpisywanie1Form>},
     {&make_task_screen<TC_DefForm>},
     {&make_task_screen<TC_HForm>},
+    {&make_task_screen<TC_DDForm>},
+    {&make_task_screen<TC_DDVForm>},
 };
 
 } // namespace

@@ -132,7 +132,8 @@ void parse_task_kind(TaskEntry& task, const LineCheck& check) {
     task.kind = narrow_all(field16(task.kind_line, 1, u'#'));
     if (exercise_kind_for_task(task.kind) != nullptr) return;
     check.warning("unknown task kind " + shown8(task.kind) +
-                  " (expected MC, TF, DD, HH, WP, DF, DV or ZDD): the task opens no screen");
+                  " (expected MC, TF, DD, HH, WP, DF, DV or ZDD): the task opens no screen and "
+                  "gets no results record; the text's other tasks keep their tabs");
 }
 
 bool parse_task_parameters(TaskEntry& task, const LineCheck& check) {

@@ -7,6 +7,7 @@
 
 #include <random>
 #include <utility>
+#include <vector>
 
 namespace vimo {
 
@@ -31,5 +32,16 @@ private:
 
 // Two distinct positions in 1 .. n (n >= 2), the unit of every shuffle: swap them.
 std::pair<int, int> distinct_positions(RandomSource& random, int n);
+
+// swaps exchanges of two distinct positions of items: the shuffle of every list of a
+// task. Fewer than two items stay as they are and draw nothing.
+template <typename T> void swap_shuffle(std::vector<T>& items, int swaps, RandomSource& random) {
+    const int n = static_cast<int>(items.size());
+    if (n < 2) return;
+    for (int swap = 0; swap < swaps; ++swap) {
+        const auto [a, b] = distinct_positions(random, n);
+        std::swap(items[static_cast<std::size_t>(a - 1)], items[static_cast<std::size_t>(b - 1)]);
+    }
+}
 
 } // namespace vimo

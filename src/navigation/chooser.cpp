@@ -315,7 +315,7 @@ std::unique_ptr<ChooserNode> Chooser::leaf(int number, int ordinal) const {
 void Chooser::add_single_item(ChooserNode& group, int number) const {
     const cw_Info& record = *m_results.record(number);
     if (m_mode == 2 && !m_repetitions.powt_is_due(record.name, record.kind, 0, m_clock)) return;
-    auto node = leaf(number, 1);
+    auto node = leaf(number, row_ordinal(record.name, text_task_ordinals(record.name), 1));
     node->caption = display_title(record.title, title_encoding(record.kind), m_course);
     ChooserNode* added = group.add_child(std::move(node));
     if (added) refresh_leaf(*added, true);
@@ -325,8 +325,9 @@ void Chooser::add_item_with_rows(ChooserNode& group, const std::vector<int>& num
     const cw_Info& first = *m_results.record(numbers.front());
     auto item = std::make_unique<ChooserNode>();
     item->row_level = kItemRow; // before the rows, which look at it for their task position
+    const std::vector<int> ordinals = text_task_ordinals(first.name);
     for (std::size_t i = 0; i < numbers.size(); ++i) {
-        const int ordinal = static_cast<int>(i) + 1;
+        const int ordinal = row_ordinal(first.name, ordinals, static_cast<int>(i) + 1);
         const cw_Info& record = *m_results.record(numbers[i]);
         if (m_mode == 2 && !m_repetitions.powt_is_due(record.name, record.kind, ordinal, m_clock))
             continue;
@@ -345,16 +346,26 @@ void Chooser::add_item_with_rows(ChooserNode& group, const std::vector<int>& num
     group.add_child(std::move(item));
 }
 
-// Task-list entry R belongs to the comprehension text whose first record is record R,
-// as the results store creates one tek_ record per task in task-list order.
+std::vector<int> Chooser::text_task_ordinals(std::string_view name) const {
+    if (!name.starts_with("tek_")) return {};
+    const std::optional<int> text = item_number(name);
+    return text ? recorded_task_ordinals(m_course.tables, *text) : std::vector<int>{};
+}
+
+int Chooser::row_ordinal(std::string_view name, const std::vector<int>& text_ordinals, int n) {
+    return name.starts_with("tek_") ? record_ordinal(text_ordinals, n) : n;
+}
+
+// A text's media is named by its first task.
 int Chooser::media_kind(int first_record) const {
+    const cw_Info* record = m_results.record(first_record);
+    const std::optional<int> text = record ? item_number(record->name) : std::nullopt;
     const auto& tasks = m_course.tables.tasks;
-    if (first_record < 1 || first_record > static_cast<int>(tasks.size()))
-        return node_kind::recorded_text;
-    const QString name =
-        QString::fromStdString(
-            cp1250_to_utf8(tasks[static_cast<std::size_t>(first_record - 1)].media_name))
-            .toLower();
+    const auto first_task = std::find_if(tasks.begin(), tasks.end(), [&](const TaskEntry& task) {
+        return text && task.text_number == *text;
+    });
+    if (first_task == tasks.end()) return node_kind::recorded_text;
+    const QString name = QString::fromStdString(cp1250_to_utf8(first_task->media_name)).toLower();
     if (m_films.contains(name + ".mpg")) return node_kind::video_text;
     if (m_pages.contains(name + ".htm")) return node_kind::page_text;
     return node_kind::recorded_text;

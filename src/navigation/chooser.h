@@ -212,6 +212,11 @@ private:
     void add_single_item(ChooserNode& group, int number) const;
     void add_item_with_rows(ChooserNode& group, const std::vector<int>& numbers) const;
     std::unique_ptr<ChooserNode> leaf(int number, int ordinal) const;
+    // For a comprehension text's item name (tek_k) the ordinals of its recorded tasks.
+    std::vector<int> text_task_ordinals(std::string_view name) const;
+    // The ordinal of the n-th row of item name: a text's row carries its task's ordinal,
+    // the rows of other items their position.
+    static int row_ordinal(std::string_view name, const std::vector<int>& text_ordinals, int n);
     int media_kind(int first_record) const;
     void refresh_group(ChooserNode& group) const;
     void refresh_leaf(ChooserNode& node, bool with_repetition_date) const;

@@ -7,9 +7,6 @@
 
 namespace vimo {
 
-namespace {
-
-// The number after a four-character prefix, or nullopt.
 std::optional<int> item_number(std::string_view name) {
     if (name.size() <= 4) return std::nullopt;
     const std::string_view digits = name.substr(4);
@@ -20,6 +17,25 @@ std::optional<int> item_number(std::string_view name) {
     }
     return number;
 }
+
+std::vector<int> recorded_task_ordinals(const CourseTables& tables, int text_number) {
+    std::vector<int> ordinals;
+    int ordinal = 0;
+    for (const TaskEntry& task : tables.tasks) {
+        if (task.text_number != text_number) continue;
+        ++ordinal;
+        if (exercise_kind_for_task(task.kind)) ordinals.push_back(ordinal);
+    }
+    return ordinals;
+}
+
+int record_ordinal(const std::vector<int>& recorded, int n) {
+    return n >= 1 && n <= static_cast<int>(recorded.size())
+               ? recorded[static_cast<std::size_t>(n - 1)]
+               : n;
+}
+
+namespace {
 
 template <typename Table> bool in_table(const Table& table, int number) {
     return number >= 1 && number <= static_cast<int>(table.size());
@@ -66,8 +82,14 @@ std::optional<ComprehensionLesson> comprehension_lesson(int text_number, const C
     }
     if (lesson.tasks.empty()) return std::nullopt;
     const std::string name = "tek_" + std::to_string(text_number);
+    std::vector<std::uint8_t> keys;
     for (const cw_Info& record : results.records()) {
-        if (record.name == name) lesson.item_keys.push_back(record.key);
+        if (record.name == name) keys.push_back(record.key);
+    }
+    lesson.item_keys.resize(lesson.tasks.size());
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < lesson.tasks.size() && next < keys.size(); ++i) {
+        if (exercise_kind_for_task(lesson.tasks[i]->kind)) lesson.item_keys[i] = keys[next++];
     }
     lesson.media_name = lesson.tasks.front()->media_name;
     lesson.media = media_of(lesson.media_name, course.config);

@@ -100,7 +100,8 @@ TEST_F(KindsWalk, EveryChooserRowOpensItsScreenOrSaysItIsNotThere) {
         const bool has_screen =
             kind.screen == KindScreen::multiple_choice || kind.screen == KindScreen::true_false ||
             kind.screen == KindScreen::typing || kind.screen == KindScreen::matching ||
-            kind.screen == KindScreen::definitions;
+            kind.screen == KindScreen::definitions || kind.screen == KindScreen::drag_drop ||
+            kind.screen == KindScreen::drag_drop_variant;
         const std::string expected = kind.source == KindSource::open_tasks ? "nothing"
                                      : has_screen                          ? "screen"
                                                                            : "not available";

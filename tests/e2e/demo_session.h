@@ -86,18 +86,19 @@ protected:
         click_at(kChooserList.x() + 6, chooser_row_y(0));
         click_at(kChooserList.x() + 24, chooser_row_y(1));
     }
-    // From the unfolded chooser: the first task, and the first-task notice over it when
-    // it comes (once a run), dismissed. The task's window id.
-    QString open_first_task() {
+    // From the unfolded chooser: the task of a chooser row (the first task's by
+    // default). The task's window id.
+    QString open_first_task(int row = 2) {
         const QStringList before = shown_windows(program);
-        click_at(kChooserList.x() + 80, chooser_row_y(2));
+        click_at(kChooserList.x() + 80, chooser_row_y(row));
         return wait_for_new_window(program, kMainWindow, before);
     }
 
     // As open_first_task, with the first-task notice that comes with the first opening
     // of a run over it, dismissed; the task's window id in task.
-    void open_first_task_past_its_notice(QString& task) {
-        const QString notice = opened_by(program, kNoticeWindow, [&] { task = open_first_task(); });
+    void open_first_task_past_its_notice(QString& task, int row = 2) {
+        const QString notice =
+            opened_by(program, kNoticeWindow, [&] { task = open_first_task(row); });
         ASSERT_FALSE(task.isEmpty());
         ASSERT_FALSE(notice.isEmpty()) << "the first task did not open with its notice";
         ASSERT_TRUE(wait_for_keys(program, notice));

@@ -6,6 +6,8 @@
 #include <QDate>
 #include <QFile>
 #include <QProcess>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <gtest/gtest.h>
 
 namespace vimo {
@@ -117,6 +119,59 @@ TEST_F(FirstSession, AMultipleChoiceResultReachesTheResultsAndTheRepetitions) {
     EXPECT_TRUE(repetitions.contains("\"name\":\"tek_1\"")) << repetitions.toStdString();
     EXPECT_TRUE(due_after_three_days(first_day) || due_after_three_days(last_day))
         << repetitions.toStdString();
+}
+
+// The demo's first text sorts eight phrases into two columns (its third task, chooser
+// row 4). Here it sorts two phrases that both belong to the first column, so whichever
+// word lies first in the shuffled pool, dragging it into that column scores 50.
+TEST_F(FirstSession, ASortingDragReachesTheChooserAndTheResults) {
+    const QString tasks_path = QString::fromStdString(course.path("St_au.txt"));
+    QFile tasks_file(tasks_path);
+    ASSERT_TRUE(tasks_file.open(QIODevice::ReadOnly));
+    QString tasks = QStringDecoder(QStringDecoder::Utf16)(tasks_file.readAll());
+    tasks_file.close();
+    const qsizetype start = tasks.indexOf("DD#2#4#");
+    ASSERT_GE(start, 0);
+    tasks.replace(start, tasks.indexOf("\r\n", start) - start,
+                  "DD#2#4#At home#On the way to work#have a shower*1#get dressed*1#");
+    ASSERT_TRUE(tasks_file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    tasks_file.write(QByteArray("\xff\xfe", 2) +
+                     QByteArray(QStringEncoder(QStringEncoder::Utf16LE)(tasks)));
+    tasks_file.close();
+
+    write_learner_list("1=Ewa\r\n");
+    start_at_the_main_menu();
+    open_lessons_at_the_first_text();
+    const QRect row(kChooserList.x(), chooser_row_y(4) - 8, kChooserList.width(), 20);
+    ASSERT_TRUE(poll([&] { return !screen().isNull(); }));
+    const QImage before = screen().copy(row);
+    QString task;
+    ASSERT_NO_FATAL_FAILURE(open_first_task_past_its_notice(task, 4));
+
+    // The pool's first word from its left end into the first column, left of the
+    // table's middle at x = 475, in its first cells below the titles at y = 250.
+    xdotool({"mousemove", "56", "158", "mousedown", "1", "mousemove", "200", "220", "mousemove",
+             "465", "285", "mouseup", "1"});
+    click_at(935 + 40, 198 + 25); // check
+    click_at(kLeaveTask.x(), kLeaveTask.y());
+    ASSERT_TRUE(wait_until_gone(program, task));
+    ASSERT_TRUE(wait_for_keys(program, lessons));
+    EXPECT_TRUE(poll([&] { return screen().copy(row) != before; }))
+        << "the sorting row of the chooser did not change";
+    key("Escape");
+    ASSERT_TRUE(wait_until_gone(program, lessons));
+    exit_program();
+
+    const QString results =
+        run(VIMO_COURSE_TOOL, {"results", QString::fromStdString(course.path("1/v1r2_55"))});
+    const QStringList records = results.split('\n');
+    const auto sorting = std::find_if(records.begin(), records.end(), [](const QString& record) {
+        return record.contains("\"name\":\"tek_1\"") && record.contains("\"kind\":42");
+    });
+    ASSERT_NE(sorting, records.end()) << results.toStdString();
+    EXPECT_TRUE(sorting->contains("\"score\":50")) << sorting->toStdString();
+    EXPECT_TRUE(sorting->contains("\"count\":1")) << sorting->toStdString();
+    EXPECT_TRUE(sorting->contains("\"completed\":1")) << sorting->toStdString();
 }
 
 } // namespace

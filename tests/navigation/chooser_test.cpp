@@ -5,6 +5,7 @@
 #include "support/named_case.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace vimo {
 namespace {
@@ -199,11 +200,18 @@ TEST_F(ChooserTest, GroupAverageLeavesOutKindsWithoutScoreButTheyCountAsDone) {
     EXPECT_TRUE(group(1).done);
 }
 
-TEST_F(ChooserTest, ComprehensionTextsTakeTheirMediaFromTheTaskEntryOfTheirFirstRecord) {
+// Text 1 has a task of a kind without a record, so text 2's first record is record 3
+// while its first task is entry 4 of the task list.
+TEST_F(ChooserTest, ComprehensionTextsTakeTheirMediaFromTheirFirstTask) {
     files.write_bytes("TEKSTY_MPG_R/film.MPG", "x");
     files.write_bytes("Teksty_htm_r/strona.htm", "x");
-    for (const std::string media : {"film", "-", "strona", "-", "zwykly", "-"}) {
+    const std::vector<std::tuple<int, std::string, std::string>> tasks{
+        {1, "MC", "film"}, {1, "QQ", "-"},      {1, "TF", "-"}, {2, "MC", "strona"},
+        {2, "TF", "-"},    {3, "MC", "zwykly"}, {3, "TF", "-"}};
+    for (const auto& [text, kind, media] : tasks) {
         TaskEntry task;
+        task.text_number = text;
+        task.kind = kind;
         task.media_name = media;
         course.tables.tasks.push_back(task);
     }
@@ -237,6 +245,30 @@ TEST_F(ChooserTest, RepetitionDatesInModeOneUseOrdinalZeroForSingleItems) {
     EXPECT_EQ(item(1, 0).repetition_date, "2026-12-12");
     EXPECT_EQ(item(1, 1).children[0]->repetition_date, "");
     EXPECT_EQ(item(1, 1).children[1]->repetition_date, "2026-12-15");
+}
+
+// A text's tasks MC, an unknown kind, TF: its two records are the MC and TF tasks, so
+// the TF row opens task 3, and its repetition (entered at tab 3) is found there.
+TEST_F(ChooserTest, ATextsRowsCarryTheirTasksOrdinalsPastATaskOfAnUnknownKind) {
+    for (const char* kind : {"MC", "QQ", "TF"}) {
+        TaskEntry task;
+        task.text_number = 1;
+        task.kind = kind;
+        course.tables.tasks.push_back(task);
+    }
+    add("tek_1", 40);
+    const int tf = add("tek_1", 41);
+    repeat(tf, 3, 0);
+    chooser.chooser_build(1);
+    const ChooserNode& text = item(1, 0);
+    ASSERT_EQ(text.children.size(), 2u);
+    EXPECT_EQ(text.children[0]->ordinal, 1);
+    EXPECT_EQ(text.children[1]->ordinal, 3);
+    EXPECT_EQ(text.children[1]->repetition_date, "2026-12-10");
+
+    chooser.chooser_build(2);
+    ASSERT_EQ(item(1, 0).children.size(), 1u);
+    EXPECT_EQ(item(1, 0).children[0]->record, tf);
 }
 
 TEST_F(ChooserTest, ModeTwoKeepsOnlyDueRowsWithTheirOrdinalsFromTheFullRun) {

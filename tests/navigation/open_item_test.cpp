@@ -122,7 +122,8 @@ TEST_F(OpenItem, ATextCollectsItsTasksKeysAndMedia) {
     ASSERT_TRUE(first);
     ASSERT_EQ(first->tasks.size(), 2u);
     EXPECT_EQ(first->tasks[1]->kind, "WP");
-    EXPECT_EQ(first->item_keys, (std::vector<std::uint8_t>{4, 9, 12}));
+    // Two tasks take the first two of the text's three records.
+    EXPECT_EQ(first->item_keys, (std::vector<std::optional<std::uint8_t>>{4, 9}));
     EXPECT_EQ(first->media, TextMedia::recording);
 
     const auto film = comprehension_lesson(2, course, store);
@@ -130,6 +131,29 @@ TEST_F(OpenItem, ATextCollectsItsTasksKeysAndMedia) {
     EXPECT_EQ(film->media, TextMedia::film); // found whatever the letter case on disk
     files.write_bytes("Teksty_htm_r/1.htm", "<p>");
     EXPECT_EQ(comprehension_lesson(1, course, store)->media, TextMedia::page);
+}
+
+// A task of a kind the program does not know has no results record; the tasks after it
+// keep their own tabs, records and keys.
+TEST_F(OpenItem, ATaskOfAnUnknownKindShiftsNoOtherTask) {
+    course.tables.tasks = {task(1, "MC", "1"), task(1, "QQ", "1"), task(2, "TF", "2"),
+                           task(1, "WP", "1")};
+    results_records.resize(2); // the two records results_build makes for text 1
+    EXPECT_EQ(recorded_task_ordinals(course.tables, 1), (std::vector<int>{1, 3}));
+    EXPECT_EQ(recorded_task_ordinals(course.tables, 2), (std::vector<int>{1}));
+    EXPECT_EQ(record_ordinal({1, 3}, 2), 3);
+    EXPECT_EQ(record_ordinal({1, 3}, 3), 3); // a record beyond the tasks keeps its place
+
+    const ResultsStore store = results();
+    const auto lesson = comprehension_lesson(1, course, store);
+    ASSERT_TRUE(lesson);
+    ASSERT_EQ(lesson->tasks.size(), 3u);
+    EXPECT_EQ(lesson->item_keys, (std::vector<std::optional<std::uint8_t>>{4, std::nullopt, 9}));
+
+    RecordingScreens screens;
+    EXPECT_TRUE(open_item({"tek_1", 40, "", 3}, course, store, screens));
+    EXPECT_EQ(screens.opened, "text 1 task 3");
+    EXPECT_EQ(screens.lesson->tasks[2]->kind, "WP");
 }
 
 } // namespace

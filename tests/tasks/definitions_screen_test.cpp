@@ -136,6 +136,7 @@ TEST_F(DefScreen, CheckingMarksTheSlotsScoresAndCorrects) {
     }
     EXPECT_EQ(form.mark(2).toolTip(), "Not this one: amber");
     EXPECT_EQ(form.mark(1).toolTip(), "Nothing here");
+    EXPECT_EQ(form.mark(2).toolTipDuration(), TC_DefForm::kHintMs);
     // Every term now stands in its own slot, and none can be dragged.
     for (int k = 0; k < 4; ++k)
         EXPECT_TRUE(form.slot(k).geometry().contains(form.term_label(k).geometry().center())) << k;

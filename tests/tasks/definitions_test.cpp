@@ -98,9 +98,9 @@ TEST(DefShuffle, AsManySwapsOfTwoLabelsAsPairsCarryingWidthAndTerm) {
     EXPECT_EQ(df.label_width(0), 30);
     EXPECT_EQ(df.label_width(1), 10);
     // Homes follow the shuffled widths.
-    EXPECT_EQ(df.home(0), (DefRect{50, 150, 30, 16}));
-    EXPECT_EQ(df.home(1), (DefRect{100, 150, 10, 16}));
-    EXPECT_EQ(df.home(2), (DefRect{130, 150, 20, 16}));
+    EXPECT_EQ(df.home(0), (AreaRect{50, 150, 30, 16}));
+    EXPECT_EQ(df.home(1), (AreaRect{100, 150, 10, 16}));
+    EXPECT_EQ(df.home(2), (AreaRect{130, 150, 20, 16}));
 }
 
 TEST(DefShuffle, FewerThanTwoPairsDrawNothing) {
@@ -114,10 +114,10 @@ TEST(DefShuffle, FewerThanTwoPairsDrawNothing) {
 }
 
 TEST(DefPool, LabelsWrapBefore900) {
-    const std::vector<DefRect> places = pool_places({400, 430, 100}, 16, 50, 150, 900, 20, 20);
+    const std::vector<AreaRect> places = pool_places({400, 430, 100}, 16, 50, 150, 900, 20, 20);
     ASSERT_EQ(places.size(), 3u);
-    EXPECT_EQ(places[1], (DefRect{470, 150, 430, 16})); // ends on 900: stays
-    EXPECT_EQ(places[2], (DefRect{50, 170, 100, 16}));
+    EXPECT_EQ(places[1], (AreaRect{470, 150, 430, 16})); // ends on 900: stays
+    EXPECT_EQ(places[2], (AreaRect{50, 170, 100, 16}));
 }
 
 // Two pairs: two swaps of labels 1 and 2 leave the task order.
@@ -134,11 +134,11 @@ TEST(DefLayout, SlotsFramesAndDashesStandBesideTheirDefinitions) {
     EXPECT_EQ(df.box().left, 130);
     EXPECT_EQ(df.box().top, 200);
     EXPECT_EQ(df.box().width, 750);
-    EXPECT_EQ(df.slot(0), (DefRect{50, 202, 56, 17}));
-    EXPECT_EQ(df.frame(0), (DefRect{49, 201, 58, 19}));
-    EXPECT_EQ(df.dash(0), (DefRect{114, 210, 10, 1}));
-    EXPECT_EQ(df.slot(1), (DefRect{50, 226, 56, 17}));
-    EXPECT_EQ(df.mark(1, 20, 10), (DefRect{25, 229, 20, 10}));
+    EXPECT_EQ(df.slot(0), (AreaRect{50, 202, 56, 17}));
+    EXPECT_EQ(df.frame(0), (AreaRect{49, 201, 58, 19}));
+    EXPECT_EQ(df.dash(0), (AreaRect{114, 210, 10, 1}));
+    EXPECT_EQ(df.slot(1), (AreaRect{50, 226, 56, 17}));
+    EXPECT_EQ(df.mark(1, 20, 10), (AreaRect{25, 229, 20, 10}));
     ASSERT_EQ(df.words().size(), 4u);
     EXPECT_EQ(df.words()[1].x, 15); // after "a" and one space
     EXPECT_EQ(df.words()[3].y, 24 + 2);
@@ -167,7 +167,7 @@ TEST(DefLayout, ATermWiderThan800IsCutAndWordsMoveAtMostOnce) {
     EXPECT_EQ(df.words()[0].y, 2);
     EXPECT_EQ(df.words()[1].y, 19);
     EXPECT_EQ(df.slot(0).height, 34);
-    EXPECT_EQ(df.home(0), (DefRect{50, 150, 800, 16}));
+    EXPECT_EQ(df.home(0), (AreaRect{50, 150, 800, 16}));
     EXPECT_EQ(df.home(1).top, 170); // the next label no longer fits the row
 }
 
@@ -187,7 +187,7 @@ TEST_P(DefDrop, PlacesOrSendsHome) {
     int result = 0;
     for (const auto& [label, aim] : c.drops) {
         ASSERT_TRUE(df.start_drag(label));
-        const DefRect target = aim >= 0 ? df.slot(aim) : DefRect{600, 20, 0, 0};
+        const AreaRect target = aim >= 0 ? df.slot(aim) : AreaRect{600, 20, 0, 0};
         result = df.drop(label, target.left + target.width / 2, target.top + target.height / 2);
     }
     std::vector<int> landed;
@@ -226,7 +226,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(DefDropEdges, SlotBoundsAreInclusive) {
     Definitions df = loaded("DF#aa*one#bb*two#");
-    const DefRect s = df.slot(1);
+    const AreaRect s = df.slot(1);
     EXPECT_EQ(df.drop(0, s.left + s.width, s.top + s.height), 1);
     EXPECT_EQ(df.drop(1, s.left - 1, s.top), -1);
     EXPECT_EQ(df.drop(1, df.slot(0).left, df.slot(0).top), 0);
@@ -236,7 +236,7 @@ TEST(DefDropEdges, APlacedLabelIsCentredInItsSlot) {
     Definitions df = loaded("DF#abcd*one#bb*two#");
     df.drop(1, df.slot(0).left + 1, df.slot(0).top + 1);
     // Slot 46 wide and 17 high; the label 20 by 16.
-    EXPECT_EQ(df.position(1), (DefRect{63, df.slot(0).top, 20, 16}));
+    EXPECT_EQ(df.position(1), (AreaRect{63, df.slot(0).top, 20, 16}));
     df.drop(1, 0, 0);
     EXPECT_EQ(df.position(1), df.home(1));
 }

@@ -89,8 +89,8 @@ TEST_F(Lesson, NetworkModeRefusesTypingUnlessTheServerAllowsIt) {
 
 TEST_F(Lesson, MoreThanEightTasksShowEightTabs) {
     std::vector<const TaskEntry*> many(10, &entries[0]);
-    const LessonContext big =
-        make_lesson_context("tek_1", many, std::vector<std::uint8_t>(10, 1), TextMedia::film, "1");
+    const LessonContext big = make_lesson_context(
+        "tek_1", many, std::vector<std::optional<std::uint8_t>>(10, 1), TextMedia::film, "1");
     EXPECT_EQ(big.tab_count(), 8);
     EXPECT_EQ(big.visited.size(), 8u);
 }

@@ -3,6 +3,7 @@
 #include "tools/tool_run.h"
 
 #include <QFile>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -107,6 +108,121 @@ TEST(CourseTool, CheckWarnsAboutLanguageTablesPastTheirCapacityInEachFolder) {
               "Lang_r/1/infa_ru.txt:201: warning: more than 200 interface texts: the table holds "
               "200, this line and the rest are left out\n");
 }
+
+// head, then field(i) and "#" for i = 1 .. count.
+std::string task_line(const std::string& head, int count,
+                      const std::function<std::string(int)>& field) {
+    std::string line = head;
+    for (int i = 1; i <= count; ++i)
+        line += field(i) + "#";
+    return line;
+}
+
+std::string pairs_line(const std::string& kind, int count) {
+    return task_line(kind + "#", count,
+                     [](int i) { return "l" + std::to_string(i) + "*r" + std::to_string(i); });
+}
+
+std::string ordering_line(int count) {
+    return task_line("DV#", count,
+                     [](int i) { return "w" + std::to_string(i) + "*" + std::to_string(i); });
+}
+
+// A sorting table of eight columns and the rows given, its words spread over the
+// columns in turn.
+std::string sorting_line(int rows, int count) {
+    return task_line("DD#8#" + std::to_string(rows) + "#A#B#C#D#E#F#G#H#", count, [](int i) {
+        return "w" + std::to_string(i) + "*" + std::to_string((i - 1) % 8 + 1);
+    });
+}
+
+struct TaskContentCase {
+    const char* name;
+    // The content lines of tasks of text 1, written after a sound first task, so the
+    // first of them is line 6 of the task list and each further one four lines lower.
+    std::vector<std::string> contents;
+    std::vector<std::string> expected; // every line the check prints
+};
+
+void PrintTo(const TaskContentCase& param, std::ostream* out) {
+    *out << param.name;
+}
+
+class CourseToolTaskContents : public ::testing::TestWithParam<TaskContentCase> {};
+
+TEST_P(CourseToolTaskContents, CheckWarnsAtTheTasksContentLine) {
+    const TaskContentCase& param = GetParam();
+    test::TempCourse course;
+    write_small_course(course);
+    std::vector<std::string> tasks{"T1#1#bg#instr#", "MC#Q=T_a=b#", "0=", "-----"};
+    for (const std::string& content : param.contents)
+        tasks.insert(tasks.end(), {"T1#1#bg#instr#", content, "0=", "-----"});
+    course.write_utf16("St_au.txt", tasks);
+
+    const ToolRun check = run({"check", course.root()});
+    EXPECT_EQ(check.status, 0) << check.out; // warnings only
+    std::string expected;
+    for (const std::string& line : param.expected)
+        expected += "St_au.txt:" + line + "\n";
+    EXPECT_EQ(check.out, expected);
+}
+
+const TaskContentCase task_content_cases[] = {
+    {"SoundTasksUpToTheirTables",
+     {"DV#c*3#a*1#b*2#", ordering_line(14), sorting_line(5, 40), "DD#2#2#A#B#x*1#y*2#z*2#",
+      "HH#no partner#" + pairs_line("HH", 14).substr(3), pairs_line("DF", 12)},
+     {}},
+    {"UnknownKind",
+     {"XY#a#b#"},
+     {"6: warning: unknown task kind \"XY\" (expected MC, TF, DD, HH, WP, DF, DV or ZDD): the "
+      "task opens no screen and gets no results record; the text's other tasks keep their "
+      "tabs"}},
+    {"OrderingRowTwice",
+     {"DV#a*1#b*1#c*3#"},
+     {"6: warning: the DV task of text 1 gives the rows 1, 1, 3, not 1 to 3 once each: the "
+      "program takes the file order as the right order"}},
+    {"OrderingWordWithoutRow",
+     {"DV#a#b*1#"},
+     {"6: warning: the DV task of text 1 gives the rows -, 1, not 1 to 2 once each: the program "
+      "takes the file order as the right order"}},
+    {"OrderingPastItsWords",
+     {ordering_line(15)},
+     {"6: warning: the DV task of text 1 has 15 words: only the first 14 are read"}},
+    {"SortingWithoutColumns",
+     {"DD#0#2#a*1#"},
+     {"6: warning: the DD task of text 1 gives 0 columns, not 1 to 8"}},
+    {"SortingPastItsColumns",
+     {"DD#9#1#A#B#C#D#E#F#G#H#I#w*1#"},
+     {"6: warning: the DD task of text 1 gives 9 columns, more than 8: the program cuts them "
+      "to 8"}},
+    {"SortingWithoutRows",
+     {"DD#2#0#A#B#a*1#"},
+     {"6: warning: the DD task of text 1 gives 0 rows, not 1 to 19"}},
+    {"SortingPastItsRows",
+     {"DD#2#20#A#B#a*1#b*2#"},
+     {"6: warning: the DD task of text 1 gives 20 rows, more than 19: the program cuts them "
+      "to 19"}},
+    {"SortingWordsOutsideTheColumns",
+     {"DD#2#2#A#B#łódź*3#b*1#c*x#"},
+     {"6: warning: the word \"łódź\" of the DD task of text 1 names none of its columns 1 to 2",
+      "6: warning: the word \"c\" of the DD task of text 1 names none of its columns 1 to 2"}},
+    {"SortingPastItsWords",
+     {sorting_line(6, 41)},
+     {"6: warning: the DD task of text 1 has 41 words: only the first 40 are read"}},
+    {"SortingColumnPastItsCells",
+     {"DD#2#2#Home#Work#a*1#b*1#c*1#d*2#"},
+     {"6: warning: column 1 (\"Home\") of the DD task of text 1 has 3 words for its 2 cells: "
+      "the correction can place only 2 of them"}},
+    {"MatchingPastItsPairs",
+     {pairs_line("HH", 3), pairs_line("HH", 15)},
+     {"10: warning: the HH task of text 1 has 15 pairs: only the first 14 are read"}},
+    {"DefinitionsPastTheirPairs",
+     {pairs_line("DF", 13)},
+     {"6: warning: the DF task of text 1 has 13 pairs: only the first 12 are read"}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Tasks, CourseToolTaskContents, ::testing::ValuesIn(task_content_cases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CourseTool, ItemsListsTheRecordsOfANewLearner) {
     test::TempCourse course;

@@ -1,3 +1,4 @@
+#include "controls/button_pictures.h"
 #include "demo_builder/artwork.h"
 #include "demo_builder/screen_art.h"
 
@@ -183,12 +184,13 @@ const DocumentedButton k_documented_buttons[] = {
     {45, {56, 56}},
     {46, {110, 100}},
     {48, {80, 50}},
-    {50, {64, 64}},
+    {50, {38, 38}},
     {57, {56, 56}},
-    {58, {64, 64}},
+    {58, {38, 38}},
     {59, {80, 50}},
     {63, {24, 24}},
     {64, {50, 24}},
+    {65, {80, 50}},
     // The multimedia window's play, stop, pause and jump marks.
     {24, {22, 22}},
     {25, {22, 22}},
@@ -207,7 +209,7 @@ QSize documented_frame(int number) {
 
 TEST_F(DemoPicturesTest, EveryButtonNumberHasTwoKeyedFramesOfItsSize) {
     for (const int language : {0, 1}) {
-        for (int number = 0; number <= 64; ++number) {
+        for (int number = 0; number < button_picture::kButtonPictureCount; ++number) {
             const QString path =
                 output(QStringLiteral("Lang_r/%1/but_r/%2.bmp").arg(language).arg(number));
             SCOPED_TRACE(path.toStdString());

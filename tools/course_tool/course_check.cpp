@@ -4,8 +4,14 @@
 #include "core/course_state.h"
 #include "core/encoding.h"
 #include "core/interface_texts.h"
+#include "core/loader_support.h"
 #include "core/paths.h"
 #include "core/startup.h"
+#include "exercises/tasks/definitions.h"
+#include "exercises/tasks/matching.h"
+#include "exercises/tasks/multiple_choice.h"
+#include "exercises/tasks/ordering.h"
+#include "exercises/tasks/sorting.h"
 
 #include <algorithm>
 #include <utility>
@@ -110,6 +116,123 @@ void warn_about_letters_and_dialogues(const LoadedCourse& course, CourseProblems
     }
 }
 
+// The fields of line from field first on, up to the first blank one: what the parsers
+// of the one-item-per-field kinds would read if no table stopped them.
+int fields_before_blank(std::string_view line, int first) {
+    int n = first;
+    while (!uni_is_blank(uni_field(n, line, u'#')))
+        ++n;
+    return n - first;
+}
+
+// The pairs parse_matching would read from content without its limit: every field
+// that holds a "*" (the others are left out, the pairs after them still count).
+int matching_pairs(std::string_view content) {
+    const int fields = loading::count_units(content, u'#') + 1;
+    int pairs = 0;
+    for (int n = 1; n <= fields; ++n) {
+        if (uni_find(1, uni_field(n, content, u'#'), "*", true) >= 0) ++pairs;
+    }
+    return pairs;
+}
+
+// Where a task's content is at fault: its content line, which follows the header.
+class TaskWarnings {
+public:
+    TaskWarnings(const std::string& file, const TaskEntry& task, CourseProblems& problems)
+        : m_file(file), m_task(task), m_problems(problems) {}
+
+    // "the DD task of text 3"
+    std::string task_name() const {
+        return "the " + m_task.kind + " task of text " + std::to_string(m_task.text_number);
+    }
+    void warn(const std::string& message) const {
+        m_problems.warning(m_file, m_task.line + 1, message);
+    }
+    void warn_about_count(int found, int limit, const char* items) const {
+        if (found <= limit) return;
+        warn(task_name() + " has " + std::to_string(found) + " " + items + ": only the first " +
+             std::to_string(limit) + " are read");
+    }
+
+private:
+    const std::string& m_file;
+    const TaskEntry& m_task;
+    CourseProblems& m_problems;
+};
+
+void warn_about_ordering(const TaskEntry& task, const TaskWarnings& warnings) {
+    warnings.warn_about_count(fields_before_blank(task.kind_line, 2), Ordering::kMaxWords, "words");
+    const std::vector<OrderWord> words = parse_ordering(task.kind_line);
+    if (rows_are_a_permutation(words)) return;
+    std::string rows;
+    for (const OrderWord& word : words) {
+        if (!rows.empty()) rows += ", ";
+        rows += word.row > 0 ? std::to_string(word.row) : "-";
+    }
+    warnings.warn(warnings.task_name() + " gives the rows " + rows + ", not 1 to " +
+                  std::to_string(words.size()) +
+                  " once each: the program takes the file order as the right order");
+}
+
+// A table size outside 1 .. limit; the parser cuts it into that range.
+void warn_about_table_size(int found, int limit, const char* what, const TaskWarnings& warnings) {
+    if (found >= 1 && found <= limit) return;
+    const std::string range = "1 to " + std::to_string(limit);
+    warnings.warn(warnings.task_name() + " gives " + std::to_string(found) + " " + what +
+                  (found == 0 ? ", not " + range
+                              : ", more than " + std::to_string(limit) +
+                                    ": the program cuts them to " + std::to_string(limit)));
+}
+
+void warn_about_sorting(const TaskEntry& task, const TaskWarnings& warnings) {
+    const SortingContent content = parse_sorting(task.kind_line);
+    warn_about_table_size(content.columns_given, Sorting::kMaxColumns, "columns", warnings);
+    warn_about_table_size(content.rows_given, Sorting::kMaxRows, "rows", warnings);
+    warnings.warn_about_count(content.words_given, Sorting::kMaxWords, "words");
+    // Without columns every word misses them, and without rows every column overflows:
+    // the size's own warning says it once.
+    if (content.columns == 0) return;
+    std::vector<int> per_column(static_cast<std::size_t>(content.columns) + 1, 0);
+    for (const SortWord& word : content.words) {
+        ++per_column[static_cast<std::size_t>(word.column)];
+        if (word.column != 0) continue;
+        warnings.warn("the word " + loading::shown16(word.text) + " of " + warnings.task_name() +
+                      " names none of its columns 1 to " + std::to_string(content.columns));
+    }
+    if (content.rows == 0) return;
+    for (int c = 1; c <= content.columns; ++c) {
+        const int words = per_column[static_cast<std::size_t>(c)];
+        if (words <= content.rows) continue;
+        warnings.warn("column " + std::to_string(c) + " (" +
+                      loading::shown16(content.titles[static_cast<std::size_t>(c) - 1]) + ") of " +
+                      warnings.task_name() + " has " + std::to_string(words) + " words for its " +
+                      std::to_string(content.rows) + " cells: the correction can place only " +
+                      std::to_string(content.rows) + " of them");
+    }
+}
+
+void warn_about_task_contents(const LoadedCourse& course, CourseProblems& problems) {
+    const Config& config = course.config;
+    const std::string tasks_file = relative_name(
+        config, config.course_path(std::string("St_") + config.variant_letter + "u.txt"));
+    for (const TaskEntry& task : course.tables.tasks) {
+        const TaskWarnings warnings(tasks_file, task, problems);
+        // A task of an unknown kind is reported where the task list is loaded.
+        if (task.kind == "DV") {
+            warn_about_ordering(task, warnings);
+        } else if (task.kind == "DD") {
+            warn_about_sorting(task, warnings);
+        } else if (task.kind == "HH") {
+            warnings.warn_about_count(matching_pairs(task_content(task.kind_line)),
+                                      Matching::kMaxPairs, "pairs");
+        } else if (task.kind == "DF") {
+            warnings.warn_about_count(fields_before_blank(task.kind_line, 2),
+                                      Definitions::kMaxPairs, "pairs");
+        }
+    }
+}
+
 } // namespace
 
 LoadedCourse load_course_for_check(const std::string& course_root) {
@@ -145,6 +268,7 @@ void load_dictionary_for_check(LoadedCourse& course) {
 void add_reference_warnings(const LoadedCourse& course, CourseProblems& problems) {
     warn_about_texts(course, problems);
     warn_about_letters_and_dialogues(course, problems);
+    warn_about_task_contents(course, problems);
 }
 
 int check_course(const std::string& course_root, std::ostream& out, std::ostream& err) {

@@ -18,6 +18,8 @@ constexpr QSize kTabSize{80, 20};
 constexpr int kScoreFrame = 22;
 constexpr int kScoreFrames = 13;
 constexpr QSize kBoxSize{18, 18};
+constexpr QSize kExclamationSize{14, 18};
+constexpr QSize kOrderingScoreSize{64, 32};
 
 QColor with_alpha(QColor colour, int alpha) {
     colour.setAlpha(alpha);
@@ -85,6 +87,41 @@ QImage draw_mark(bool ok) {
     }
     painter.end();
     return keyed_picture(canvas, paper);
+}
+
+// The ordering screen puts it left of a row in the wrong place, over the task's
+// background; the light halo keeps it readable on a dark one.
+QImage draw_exclamation() {
+    QImage canvas = transparent_canvas(kExclamationSize);
+    QPainter painter(&canvas);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath mark;
+    mark.addRoundedRect(QRectF(4.5, 1, 5, 11), 2.5, 2.5);
+    mark.addEllipse(QRectF(4.25, 13, 5.5, 4.5));
+    painter.setPen(QPen(paper, 1.5));
+    painter.setBrush(coral);
+    painter.drawPath(mark);
+    painter.end();
+    return keyed_picture(canvas, paper);
+}
+
+// The ordering screen centres the score in it in black bold: the middle stays light and
+// plain.
+QImage draw_ordering_score_panel() {
+    QImage canvas = transparent_canvas(kOrderingScoreSize);
+    QPainter painter(&canvas);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient ground(0, 0, 0, kOrderingScoreSize.height());
+    ground.setColorAt(0, paper);
+    ground.setColorAt(1, pale);
+    painter.setPen(QPen(ink, 1.5));
+    painter.setBrush(ground);
+    painter.drawRoundedRect(
+        QRectF(1, 1, kOrderingScoreSize.width() - 2, kOrderingScoreSize.height() - 2), 7, 7);
+    painter.setPen(QPen(amber, 2, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(10, 4.5), QPointF(kOrderingScoreSize.width() - 10, 4.5));
+    painter.end();
+    return keyed_picture(canvas, pale);
 }
 
 QImage draw_score_panel() {
@@ -165,6 +202,10 @@ QStringList write_task_pictures(const QString& course_root) {
                              "BMP");
     written << write_picture(course_root + QStringLiteral("gfx_r/stan_bad.bmp"), draw_mark(false),
                              "BMP");
+    written << write_picture(course_root + QStringLiteral("gfx_r/wykrzyknik.bmp"),
+                             draw_exclamation(), "BMP");
+    written << write_picture(course_root + QStringLiteral("gfx_r/ptoc_panel.bmp"),
+                             draw_ordering_score_panel(), "BMP");
     return written;
 }
 

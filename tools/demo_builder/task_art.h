@@ -1,6 +1,7 @@
 #pragma once
 // The pictures of the task screens' frame: the right panel, the tabs, the score panel
-// and its score pictures, the answer boxes and the marks.
+// and its score pictures, the answer boxes, the marks, the wrong-row exclamation mark and
+// the ordering screen's score panel.
 
 #include <QImage>
 #include <QString>
@@ -14,8 +15,8 @@ QImage draw_task_tab(int k, bool current);
 QImage draw_score_strip();
 
 // Writes the course-root pictures (gfx_r/panel_prawy_teksty_<letter>.bmp for the four
-// course variants, but_r/zakl/_<k>.bmp and _<k>a.bmp, gfx_r/torcik.bmp, the answer boxes
-// and the marks) and returns the paths.
+// course variants, but_r/zakl/_<k>.bmp and _<k>a.bmp, gfx_r/torcik.bmp, the answer boxes,
+// the marks, gfx_r/wykrzyknik.bmp and gfx_r/ptoc_panel.bmp) and returns the paths.
 QStringList write_task_pictures(const QString& course_root);
 // Writes the score panel gfx_r/panel_wynik.bmp of a language folder.
 QStringList write_task_language_pictures(const QString& language_gfx_folder);

@@ -34,9 +34,9 @@ std::vector<DefPair> parse_definitions(std::string_view kind_line) {
     return pairs;
 }
 
-std::vector<DefRect> pool_places(const std::vector<int>& widths, int height, int left, int top,
-                                 int right, int gap, int row_step) {
-    std::vector<DefRect> places;
+std::vector<AreaRect> pool_places(const std::vector<int>& widths, int height, int left, int top,
+                                  int right, int gap, int row_step) {
+    std::vector<AreaRect> places;
     int x = left;
     int y = top;
     for (const int width : widths) {
@@ -90,18 +90,12 @@ void Definitions::load(std::string_view kind_line, int pool_top, const DefMeasur
     for (int i = 0; i < n; ++i)
         terms[static_cast<std::size_t>(i)] = i;
     random.reseed();
-    if (n >= 2) {
-        for (int swap = 0; swap < n; ++swap) {
-            const auto [a, b] = distinct_positions(random, n);
-            std::swap(terms[static_cast<std::size_t>(a - 1)],
-                      terms[static_cast<std::size_t>(b - 1)]);
-        }
-    }
+    swap_shuffle(terms, n, random);
     std::vector<int> shuffled_widths;
     for (const int term : terms)
         shuffled_widths.push_back(widths[static_cast<std::size_t>(term)]);
-    const std::vector<DefRect> homes = pool_places(shuffled_widths, m_label_height, kPoolLeft,
-                                                   pool_top, kPoolRight, kPoolGap, kPoolRowStep);
+    const std::vector<AreaRect> homes = pool_places(shuffled_widths, m_label_height, kPoolLeft,
+                                                    pool_top, kPoolRight, kPoolGap, kPoolRowStep);
     m_labels.clear();
     for (int k = 0; k < n; ++k) {
         const std::size_t at = static_cast<std::size_t>(k);
@@ -126,27 +120,27 @@ int Definitions::label_in(int slot) const {
     return -1;
 }
 
-DefRect Definitions::position(int label) const {
+AreaRect Definitions::position(int label) const {
     const int s = slot_of(label);
     if (s < 0) return home(label);
-    const DefRect into = slot(s);
+    const AreaRect into = slot(s);
     const int width = label_width(label);
     return {into.left + (into.width - width) / 2, into.top + (into.height - m_label_height) / 2,
             width, m_label_height};
 }
 
-DefRect Definitions::frame(int i) const {
-    const DefRect s = slot(i);
+AreaRect Definitions::frame(int i) const {
+    const AreaRect s = slot(i);
     return {s.left - 1, s.top - 1, s.width + 2, s.height + 2};
 }
 
-DefRect Definitions::dash(int i) const {
-    const DefRect s = slot(i);
+AreaRect Definitions::dash(int i) const {
+    const AreaRect s = slot(i);
     return {m_widest + 64, s.top + s.height / 2, 10, 1};
 }
 
-DefRect Definitions::mark(int i, int mark_width, int mark_height) const {
-    const DefRect s = slot(i);
+AreaRect Definitions::mark(int i, int mark_width, int mark_height) const {
+    const AreaRect s = slot(i);
     return {s.left - kMarkOffset, s.top + (s.height - mark_height) / 2, mark_width, mark_height};
 }
 

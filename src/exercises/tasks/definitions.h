@@ -24,18 +24,6 @@ struct DefPair {
 // blank one, each cut at its first "*" and trimmed; at most Definitions::kMaxPairs.
 std::vector<DefPair> parse_definitions(std::string_view kind_line);
 
-struct DefRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    // Bounds inclusive, as a drop on a slot's edge still lands in it.
-    bool contains(int x, int y) const {
-        return x >= left && x <= left + width && y >= top && y <= top + height;
-    }
-    friend bool operator==(const DefRect&, const DefRect&) = default;
-};
-
 // A word of a definition, in the definitions box's coordinates (its top-left).
 struct DefWord {
     int x = 0;
@@ -78,22 +66,22 @@ public:
     int term_of(int label) const { return at(m_labels, label).term; }
     const UniString& caption(int label) const { return m_pairs[term_of(label)].term; }
     int label_width(int label) const { return at(m_labels, label).width; }
-    DefRect home(int label) const { return at(m_labels, label).home; }
+    AreaRect home(int label) const { return at(m_labels, label).home; }
     // Where label k stands now: at home, or centred in its slot.
-    DefRect position(int label) const;
+    AreaRect position(int label) const;
     // The slot label k occupies, or -1; the label in slot i, or -1.
     int slot_of(int label) const { return at(m_labels, label).slot; }
     int label_in(int slot) const;
 
     // The widest term (cut to kMaxTermWidth), the definitions box and its words.
     int widest() const { return m_widest; }
-    DefRect box() const { return m_box; }
+    AreaRect box() const { return m_box; }
     const std::vector<DefWord>& words() const { return m_words; }
     // Slot i, its frame, its dash and the place of its result mark of size mark.
-    DefRect slot(int i) const { return at(m_slots, i); }
-    DefRect frame(int i) const;
-    DefRect dash(int i) const;
-    DefRect mark(int i, int mark_width, int mark_height) const;
+    AreaRect slot(int i) const { return at(m_slots, i); }
+    AreaRect frame(int i) const;
+    AreaRect dash(int i) const;
+    AreaRect mark(int i, int mark_width, int mark_height) const;
 
     // Whether label k may be dragged (not once checked); a drag counts as acting.
     bool start_drag(int label);
@@ -120,7 +108,7 @@ private:
     struct Label {
         int term = 0;
         int width = 0;
-        DefRect home;
+        AreaRect home;
         int slot = -1;
     };
     template <typename T> static const T& at(const std::vector<T>& v, int i) {
@@ -131,11 +119,11 @@ private:
 
     std::vector<DefPair> m_pairs;
     std::vector<Label> m_labels;
-    std::vector<DefRect> m_slots;
+    std::vector<AreaRect> m_slots;
     std::vector<char> m_right;
     std::vector<UniString> m_placed_terms; // what each slot held when checked
     std::vector<DefWord> m_words;
-    DefRect m_box;
+    AreaRect m_box;
     int m_widest = 0;
     int m_label_height = 0;
     TaskAttempt m_attempt;
@@ -143,8 +131,8 @@ private:
 
 // The first row of the pool and its later rows: labels of widths left to right from
 // left; a label that would pass right starts a new row step lower. The labels' homes.
-std::vector<DefRect> pool_places(const std::vector<int>& widths, int height, int left, int top,
-                                 int right, int gap, int row_step);
+std::vector<AreaRect> pool_places(const std::vector<int>& widths, int height, int left, int top,
+                                  int right, int gap, int row_step);
 
 // The definitions' words flowed into a box width wide: a word that would pass the
 // width goes to the next line (17 lower) unless its line is still empty, so each word

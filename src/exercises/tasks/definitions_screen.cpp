@@ -13,7 +13,7 @@ namespace vimo {
 
 namespace {
 
-QRect to_rect(const DefRect& r) {
+QRect to_rect(const AreaRect& r) {
     return {r.left, r.top, r.width, r.height};
 }
 
@@ -72,6 +72,8 @@ TC_DefForm::TC_DefForm(ScreenServices& services, QWidget* parent)
         set_colour(*m_dashes[i], Qt::black);
         m_marks[i] = new TMImage(this);
         m_marks[i]->setObjectName("img_" + n);
+        // A hint names a whole term and its lead text: it stays long enough to read.
+        m_marks[i]->setToolTipDuration(kHintMs);
     }
     m_box = new DefBox(this, m_df, [this](const UniString& word) { look_up_word(word); });
     m_drag = new LabelDrag(
@@ -87,7 +89,7 @@ TC_DefForm::TC_DefForm(ScreenServices& services, QWidget* parent)
         label->setObjectName("lbl_" + QString::number(k + 1));
         label->setFont(label_font());
         label->setUseNormalCaption(true);
-        label->installEventFilter(this);
+        look_up_on_right_click(*label);
         m_drag->add(*label);
         m_labels[k] = label;
     }
@@ -143,7 +145,7 @@ void TC_DefForm::load_content(const TaskEntry& task, const TaskLayout& layout) {
              {static_cast<QWidget*>(&slot_frame(i)), &slot(i), static_cast<QWidget*>(&dash(i))})
             part->show();
     }
-    const DefRect box = m_df.box();
+    const AreaRect box = m_df.box();
     m_box->setGeometry(box.left, box.top, kAreaRight - box.left, std::max(box.height, 1));
     for (int k = 0; k < m_df.count(); ++k) {
         TUniLabel& label = term_label(k);
@@ -174,18 +176,6 @@ void TC_DefForm::evaluate() {
         term_label(k).unsetCursor();
     }
     m_box->update();
-}
-
-bool TC_DefForm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::MouseButtonPress) return TaskScreen::eventFilter(watched, event);
-    auto* mouse = static_cast<QMouseEvent*>(event);
-    auto* label = qobject_cast<TUniLabel*>(watched);
-    if (!label || mouse->button() != Qt::RightButton || label_number(*label) < 0)
-        return TaskScreen::eventFilter(watched, event);
-    const QPoint at = mouse->position().toPoint();
-    const UniString word = label->word_at(at.x(), at.y());
-    if (!word.empty()) look_up_word(word);
-    return true;
 }
 
 } // namespace vimo

@@ -40,6 +40,7 @@ public:
     static constexpr int kAreaRight = 924;
     static constexpr int kWrongHint = 176; // interface text before a wrong term
     static constexpr int kEmptyHint = 177; // interface text of an empty slot
+    static constexpr int kHintMs = 20000;  // how long a mark's hint stays
 
     explicit TC_DefForm(ScreenServices& services, QWidget* parent = nullptr);
 
@@ -59,7 +60,6 @@ protected:
     void load_content(const TaskEntry& task, const TaskLayout& layout) override;
     void evaluate() override;
     int instruction_right() const override { return kInstructionRight; }
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     int label_number(const QWidget& label) const;

@@ -29,8 +29,8 @@ std::optional<std::uint8_t> LessonContext::task_id(int tab) const {
 }
 
 LessonContext make_lesson_context(std::string lesson_key, std::vector<const TaskEntry*> tasks,
-                                  std::vector<std::uint8_t> task_ids, TextMedia media,
-                                  std::string media_name) {
+                                  std::vector<std::optional<std::uint8_t>> task_ids,
+                                  TextMedia media, std::string media_name) {
     if (tasks.size() > kMaxTabs) tasks.resize(kMaxTabs);
     if (task_ids.size() > kMaxTabs) task_ids.resize(kMaxTabs);
     LessonContext lesson;

@@ -23,7 +23,8 @@ inline constexpr int kNoTab = 999; // the current tab before the first opening
 struct LessonContext {
     std::string lesson_key;              // the item name of the text's records, "tek_3"
     std::vector<const TaskEntry*> tasks; // in task-list order, at most kMaxTabs
-    std::vector<std::uint8_t> task_ids;  // the key of each task's results record
+    // The key of each task's results record; none for a task that has no record.
+    std::vector<std::optional<std::uint8_t>> task_ids;
     TextMedia media = TextMedia::recording;
     std::string media_name; // header field 2: names the film, page or recording
     int current_tab = kNoTab;
@@ -36,8 +37,8 @@ struct LessonContext {
 
 // A lesson of the given tasks and ids (cut to kMaxTabs), nothing visited yet.
 LessonContext make_lesson_context(std::string lesson_key, std::vector<const TaskEntry*> tasks,
-                                  std::vector<std::uint8_t> task_ids, TextMedia media,
-                                  std::string media_name);
+                                  std::vector<std::optional<std::uint8_t>> task_ids,
+                                  TextMedia media, std::string media_name);
 
 struct TabRules {
     bool block_access = false;          // the option: typing only after the other tasks
@@ -55,6 +56,19 @@ inline constexpr int kTypingLockedText = 84;
 
 // start_task's rules for tab (1-based).
 TabStart start_task(LessonContext& lesson, int tab, const TabRules& rules);
+
+// A place on a task screen: a label's home, a slot, a drop area.
+struct AreaRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    // Bounds inclusive, as a drop on an edge still lands inside.
+    bool contains(int x, int y) const {
+        return x >= left && x <= left + width && y >= top && y <= top + height;
+    }
+    friend bool operator==(const AreaRect&, const AreaRect&) = default;
+};
 
 // The layout line's places with a screen's defaults.
 struct AreaDefaults {

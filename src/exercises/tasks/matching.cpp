@@ -30,12 +30,7 @@ std::vector<MatchPair> parse_matching(std::string_view content) {
 }
 
 void shuffle_rows(std::vector<int>& rows, RandomSource& random) {
-    const int count = static_cast<int>(rows.size());
-    if (count < 2) return;
-    for (int swap = 0; swap < count; ++swap) {
-        const auto [a, b] = distinct_positions(random, count);
-        std::swap(rows[static_cast<std::size_t>(a - 1)], rows[static_cast<std::size_t>(b - 1)]);
-    }
+    swap_shuffle(rows, static_cast<int>(rows.size()), random);
 }
 
 void Matching::load(std::string_view content, RandomSource& random) {

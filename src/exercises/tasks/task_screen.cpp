@@ -1,6 +1,7 @@
 #include "exercises/tasks/task_screen.h"
 
 #include "controls/TransparentButton.h"
+#include "controls/UniLabel.h"
 #include "controls/button_pictures.h"
 #include "controls/panel1.h"
 #include "controls/picture_controls.h"
@@ -43,6 +44,40 @@ QImage plain_picture(const QColor& colour, bool filled) {
     return image;
 }
 
+// Hands the word under a right click on a watched label to the screen's look-up.
+class LabelLookUp final : public QObject {
+public:
+    LabelLookUp(QObject* parent, std::function<void(const UniString&)> look_up)
+        : QObject(parent), m_look_up(std::move(look_up)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::MouseButtonPress) return false;
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        auto* label = qobject_cast<TUniLabel*>(watched);
+        if (!label || mouse->button() != Qt::RightButton) return false;
+        const QPoint at = mouse->position().toPoint();
+        const UniString word = label->word_at(at.x(), at.y());
+        if (!word.empty()) m_look_up(word);
+        return true;
+    }
+
+private:
+    std::function<void(const UniString&)> m_look_up;
+};
+
+QImage plain_exclamation(const QColor& colour) {
+    QImage image(14, 18, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawRoundedRect(QRectF(5, 1, 4, 11), 2, 2);
+    painter.drawEllipse(QRectF(4.5, 13, 5, 5));
+    return image;
+}
+
 } // namespace
 
 AnswerPictures AnswerPictures::load(const Config& config) {
@@ -53,11 +88,14 @@ AnswerPictures AnswerPictures::load(const Config& config) {
         QImage image = load_masked_picture(config.course_path(name));
         return image.isNull() ? plain_picture(colour, filled) : image;
     };
+    QImage exclamation = load_masked_picture(config.course_path("gfx_r\\wykrzyknik.bmp"));
+    if (exclamation.isNull()) exclamation = plain_exclamation(wrong);
     return {.box_normal = picture("gfx_r\\img_normal.bmp", frame, false),
             .box_checked = picture("gfx_r\\img_checked.bmp", frame, true),
             .box_bad = picture("gfx_r\\img_bad.bmp", wrong, true),
             .mark_ok = picture("gfx_r\\stan_ok.bmp", right, true),
-            .mark_bad = picture("gfx_r\\stan_bad.bmp", wrong, true)};
+            .mark_bad = picture("gfx_r\\stan_bad.bmp", wrong, true),
+            .exclamation = std::move(exclamation)};
 }
 
 InstructionBox::InstructionBox(QWidget* parent, InstructionWordTable& table)
@@ -176,6 +214,17 @@ void TaskScreen::use_own_frame(QPoint check_at, QPoint again_at, QPoint leave_at
     m_shows_score = false;
 }
 
+void TaskScreen::use_plain_background() {
+    m_plain_background = true;
+}
+
+void TaskScreen::look_up_on_right_click(TUniLabel& label) {
+    if (!m_label_look_up)
+        m_label_look_up =
+            new LabelLookUp(this, [this](const UniString& word) { look_up_word(word); });
+    label.installEventFilter(m_label_look_up);
+}
+
 std::optional<std::string> TaskScreen::content_problem(const TaskEntry&) const {
     return std::nullopt;
 }
@@ -259,8 +308,12 @@ void TaskScreen::check() {
 
 void TaskScreen::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
-    if (!m_background.isNull()) painter.drawImage(QPoint(0, 0), m_background);
+    if (m_plain_background) {
+        painter.fillRect(rect(), palette().color(QPalette::Button));
+    } else {
+        painter.fillRect(rect(), Qt::white);
+        if (!m_background.isNull()) painter.drawImage(QPoint(0, 0), m_background);
+    }
     if (!m_panel.isNull()) painter.drawImage(QPoint(924, 0), m_panel);
 }
 

@@ -28,6 +28,7 @@ namespace vimo {
 class TMImage;
 class TPanel1;
 class TTransparentButton;
+class TUniLabel;
 
 // The instruction paint box: the task's instruction in the interface language, whose
 // words a right click looks up in the dictionary.
@@ -55,14 +56,16 @@ private:
 };
 
 // The answer boxes and result marks the task screens share (gfx_r\img_normal.bmp,
-// img_checked.bmp, img_bad.bmp, stan_ok.bmp, stan_bad.bmp under the course root),
-// drawn plainly when the course lacks them so that the task can still be done.
+// img_checked.bmp, img_bad.bmp, stan_ok.bmp, stan_bad.bmp, wykrzyknik.bmp under the
+// course root), drawn plainly when the course lacks them so that the task can still be
+// done.
 struct AnswerPictures {
     QImage box_normal;
     QImage box_checked;
     QImage box_bad; // a wrong answer the learner ticked
     QImage mark_ok;
     QImage mark_bad;
+    QImage exclamation; // a row in the wrong place
 
     static AnswerPictures load(const Config& config);
 };
@@ -135,6 +138,15 @@ protected:
     // buttons stand at these places, and it has no glossary, dictionary or score panel
     // (its score is still reported when it closes).
     void use_own_frame(QPoint check_at, QPoint again_at, QPoint leave_at);
+    // For a screen without a background picture, from its constructor: the screen's
+    // grey shows under its task area.
+    void use_plain_background();
+    // For a screen that shows its score in its own way, from its constructor: the score
+    // panel stays hidden (the score is still reported when it closes).
+    void use_own_score() { m_shows_score = false; }
+    // A right click on label looks the word under the pointer up (its other buttons
+    // are the label's).
+    void look_up_on_right_click(TUniLabel& label);
 
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -176,6 +188,8 @@ private:
     TTransparentButton* m_exit = nullptr;
     TPanel1* m_score_panel = nullptr;
     bool m_shows_score = true;
+    bool m_plain_background = false;
+    QObject* m_label_look_up = nullptr;
 };
 
 } // namespace vimo

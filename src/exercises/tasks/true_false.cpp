@@ -44,13 +44,7 @@ TfContent parse_true_false(std::string_view content_line, int interface_language
 }
 
 void shuffle_statements(std::vector<TfStatement>& statements, RandomSource& random) {
-    const int count = static_cast<int>(statements.size());
-    if (count < 2) return;
-    for (int swap = 0; swap < count; ++swap) {
-        const auto [a, b] = distinct_positions(random, count);
-        std::swap(statements[static_cast<std::size_t>(a - 1)],
-                  statements[static_cast<std::size_t>(b - 1)]);
-    }
+    swap_shuffle(statements, static_cast<int>(statements.size()), random);
 }
 
 void TrueFalse::load(std::string_view content_line, int interface_language, RandomSource& random) {
