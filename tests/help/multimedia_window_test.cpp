@@ -500,9 +500,9 @@ TEST_F(DemoFilm, PlaysInTheFilmLayoutToItsEnd) {
 
 TEST_F(DemoFilm, StopRewindsAndCloseLabelClosesTheWindow) {
     open_film();
-    ASSERT_TRUE(wait_until([&] { return player().position() > 1000; }));
-    const int frames_before_stop = frames;
-    EXPECT_GT(frames_before_stop, 0);
+    // On a busy machine the first pictures may come after the sound has gone on.
+    ASSERT_TRUE(wait_until([&] { return player().position() > 1000 && frames > 0; }))
+        << "no picture of the film reached the panel";
     QWidget* stop = form.findChild<QWidget*>("btn_stop");
 
     const qint64 stopped_at = player().position();
