@@ -5,6 +5,7 @@
 #include "core/qt_text.h"
 #include "exercises/tasks/definitions_screen.h"
 #include "support/screen_services_fixture.h"
+#include "support/task_text.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -12,9 +13,7 @@
 namespace vimo {
 namespace {
 
-UniString read_line(const std::string& s) {
-    return qstring_to_uni(QString::fromStdString(s)) + std::string(2, '\0');
-}
+using test::read_line;
 
 class DefScreen : public ::testing::Test, protected test::ScreenServicesFixture {
 protected:
@@ -38,13 +37,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     }
     // Drags term label k with the mouse and lets it go at a point of the screen.
-    void drag(int k, QPoint to) {
-        TUniLabel& label = form.term_label(k);
-        QTest::mousePress(&label, Qt::LeftButton, {}, label.rect().center());
-        QTest::mouseMove(&label, label.mapFrom(&form, (label.geometry().center() + to) / 2));
-        QTest::mouseMove(&label, label.mapFrom(&form, to));
-        QTest::mouseRelease(&label, Qt::LeftButton, {}, label.mapFrom(&form, to));
-    }
+    void drag(int k, QPoint to) { test::drag_label(form, form.term_label(k), to); }
     QPoint slot_centre(int i) { return form.slot(i).geometry().center(); }
     std::string caption(int k) {
         return uni_to_qstring(form.term_label(k).captionNormal()).toStdString();

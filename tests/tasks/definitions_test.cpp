@@ -2,6 +2,7 @@
 #include "exercises/tasks/definitions.h"
 #include "support/fixed_sources.h"
 #include "support/named_case.h"
+#include "support/task_text.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -10,16 +11,10 @@
 namespace vimo {
 namespace {
 
+using test::read_line;
+using test::utf8;
+
 VIMO_PRINT_CASES_BY_NAME()
-
-std::string text(const UniString& uni) {
-    return uni_to_qstring(uni).toStdString();
-}
-
-// A content line as read from the task file: UTF-16 with the line's closing U+0000.
-UniString line(const std::string& s) {
-    return qstring_to_uni(QString::fromStdString(s)) + std::string(2, '\0');
-}
 
 // Ten pixels per letter in both fonts, a five-pixel space, labels 16 pixels high.
 const DefMeasures kMeasures{
@@ -41,8 +36,8 @@ class DefParse : public ::testing::TestWithParam<ParseCase> {};
 TEST_P(DefParse, ReadsPairsUpToTheFirstBlankField) {
     const ParseCase& c = GetParam();
     std::vector<std::pair<std::string, std::string>> got;
-    for (const DefPair& pair : parse_definitions(line(c.content)))
-        got.emplace_back(text(pair.term), text(pair.definition));
+    for (const DefPair& pair : parse_definitions(read_line(c.content)))
+        got.emplace_back(utf8(pair.term), utf8(pair.definition));
     EXPECT_EQ(got, c.pairs);
 }
 
@@ -75,9 +70,9 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST(DefParseLimit, StopsAtTwelvePairs) {
-    const std::vector<DefPair> pairs = parse_definitions(line(thirteen_pairs()));
+    const std::vector<DefPair> pairs = parse_definitions(read_line(thirteen_pairs()));
     ASSERT_EQ(pairs.size(), 12u);
-    EXPECT_EQ(text(pairs.back().term), "t12");
+    EXPECT_EQ(utf8(pairs.back().term), "t12");
 }
 
 // The order of the labels' terms after loading.
@@ -91,10 +86,10 @@ std::vector<int> label_terms(const Definitions& df) {
 TEST(DefShuffle, AsManySwapsOfTwoLabelsAsPairsCarryingWidthAndTerm) {
     test::ScriptedRandom random({0}); // every swap exchanges labels 1 and 2
     Definitions df;
-    df.load(line("DF#a*x#bbb*y#cc*z#"), 150, kMeasures, random);
+    df.load(read_line("DF#a*x#bbb*y#cc*z#"), 150, kMeasures, random);
     EXPECT_EQ(random.calls(), "Rdddddd"); // one reseed, three swaps of two draws
     EXPECT_EQ(label_terms(df), (std::vector<int>{1, 0, 2}));
-    EXPECT_EQ(text(df.caption(0)), "bbb");
+    EXPECT_EQ(utf8(df.caption(0)), "bbb");
     EXPECT_EQ(df.label_width(0), 30);
     EXPECT_EQ(df.label_width(1), 10);
     // Homes follow the shuffled widths.
@@ -107,7 +102,7 @@ TEST(DefShuffle, FewerThanTwoPairsDrawNothing) {
     for (const std::string content : {"DF#", "DF#only*one#"}) {
         test::ScriptedRandom random({0, 1});
         Definitions df;
-        df.load(line(content), 150, kMeasures, random);
+        df.load(read_line(content), 150, kMeasures, random);
         EXPECT_EQ(random.calls(), "R") << content;
         EXPECT_EQ(label_terms(df), std::vector<int>(df.count(), 0)) << content;
     }
@@ -124,7 +119,7 @@ TEST(DefPool, LabelsWrapBefore900) {
 Definitions loaded(const std::string& content, int pool_top = 150) {
     test::ScriptedRandom random({0});
     Definitions df;
-    df.load(line(content), pool_top, kMeasures, random);
+    df.load(read_line(content), pool_top, kMeasures, random);
     return df;
 }
 
@@ -241,8 +236,8 @@ TEST(DefDropEdges, APlacedLabelIsCentredInItsSlot) {
     EXPECT_EQ(df.position(1), df.home(1));
 }
 
-const UniString kWrong = line("Wrong:");
-const UniString kEmpty = line("Empty slot");
+const UniString kWrong = read_line("Wrong:");
+const UniString kEmpty = read_line("Empty slot");
 
 TEST(DefCheck, AllSlotsEmptyScoresZeroMarksEveryOneEmptyAndFillsTheSlots) {
     Definitions df = loaded("DF#aa*one#bb*two#cc*three#dd*four#");
@@ -253,7 +248,7 @@ TEST(DefCheck, AllSlotsEmptyScoresZeroMarksEveryOneEmptyAndFillsTheSlots) {
     EXPECT_EQ(df.attempt().score(), 0);
     for (int s = 0; s < 4; ++s) {
         EXPECT_FALSE(df.slot_right(s));
-        EXPECT_EQ(text(df.slot_hint(s, kWrong, kEmpty)), "Empty slot") << s;
+        EXPECT_EQ(utf8(df.slot_hint(s, kWrong, kEmpty)), "Empty slot") << s;
     }
     for (int k = 0; k < 4; ++k)
         EXPECT_EQ(df.slot_of(k), df.term_of(k)) << k;
@@ -269,8 +264,8 @@ TEST(DefCheck, WrongTermsAreNamedInTheirHintsAndThenCorrected) {
     EXPECT_EQ(df.attempt().score(), 25);
     EXPECT_TRUE(df.slot_right(0));
     EXPECT_EQ(df.slot_hint(0, kWrong, kEmpty), UniString());
-    EXPECT_EQ(text(df.slot_hint(2, kWrong, kEmpty)), "Wrong: bb");
-    EXPECT_EQ(text(df.slot_hint(1, kWrong, kEmpty)), "Empty slot");
+    EXPECT_EQ(utf8(df.slot_hint(2, kWrong, kEmpty)), "Wrong: bb");
+    EXPECT_EQ(utf8(df.slot_hint(1, kWrong, kEmpty)), "Empty slot");
     EXPECT_EQ(df.slot_of(1), 1);
     EXPECT_EQ(df.label_in(2), 2);
 
@@ -316,7 +311,7 @@ TEST(DefCheck, MissingInterfaceTextsGiveBareHints) {
     Definitions df = loaded("DF#aa*one#bb*two#");
     df.drop(1, df.slot(0).left, df.slot(0).top);
     df.check();
-    EXPECT_EQ(text(df.slot_hint(0, {}, {})), "bb");
+    EXPECT_EQ(utf8(df.slot_hint(0, {}, {})), "bb");
     EXPECT_EQ(df.slot_hint(1, {}, {}), UniString());
 }
 
@@ -325,7 +320,7 @@ TEST(DefLoad, LoadingAgainStartsAfresh) {
     df.drop(0, df.slot(1).left, df.slot(1).top);
     df.check();
     test::ScriptedRandom random({0});
-    df.load(line("DF#aa*one#bb*two#"), 150, kMeasures, random);
+    df.load(read_line("DF#aa*one#bb*two#"), 150, kMeasures, random);
     EXPECT_FALSE(df.attempt().acted);
     EXPECT_FALSE(df.attempt().checked);
     EXPECT_EQ(df.slot_of(0), -1);

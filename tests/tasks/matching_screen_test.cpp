@@ -3,6 +3,7 @@
 #include "core/qt_text.h"
 #include "exercises/tasks/matching_screen.h"
 #include "support/screen_services_fixture.h"
+#include "support/task_text.h"
 
 #include <QTest>
 #include <QTimer>
@@ -12,9 +13,7 @@
 namespace vimo {
 namespace {
 
-std::string text(const UniString& uni) {
-    return uni_to_qstring(uni).toStdString();
-}
+using test::utf8;
 
 QColor colour(const QWidget& label) {
     return label.palette().color(QPalette::WindowText);
@@ -141,7 +140,7 @@ TEST_F(HhScreen, CheckingColoursTheRowsAndKeepsTheScoreForTheReport) {
     }
     // The wrong row shows the partner of its left item.
     const int own = form.engine().item(L, 1);
-    EXPECT_EQ(shown(R, 1), text(form.engine().pairs()[static_cast<std::size_t>(own)].right));
+    EXPECT_EQ(shown(R, 1), utf8(form.engine().pairs()[static_cast<std::size_t>(own)].right));
     EXPECT_NE(shown(R, 1), wrong_1);
 
     // Clicks after checking move nothing.
@@ -191,7 +190,7 @@ TEST_F(HhScreen, InputDuringThePauseDoesNothing) {
 TEST_F(HhScreen, ARightClickLooksTheWordUpAndPairsNothing) {
     std::vector<std::pair<std::string, int>> looked_up;
     form.set_links({.look_up = [&](const UniString& word, int mode) {
-        looked_up.emplace_back(text(word), mode);
+        looked_up.emplace_back(utf8(word), mode);
     }});
     open();
     const int row = row_of(L, 0); // "railway station"

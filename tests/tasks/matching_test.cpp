@@ -2,6 +2,7 @@
 #include "exercises/tasks/matching.h"
 #include "support/fixed_sources.h"
 #include "support/named_case.h"
+#include "support/task_text.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -11,11 +12,9 @@
 namespace vimo {
 namespace {
 
-VIMO_PRINT_CASES_BY_NAME()
+using test::utf8;
 
-std::string text(const UniString& uni) {
-    return uni_to_qstring(uni).toStdString();
-}
+VIMO_PRINT_CASES_BY_NAME()
 
 UniString uni(const std::string& utf8) {
     return qstring_to_uni(QString::fromStdString(utf8));
@@ -24,7 +23,7 @@ UniString uni(const std::string& utf8) {
 std::vector<std::pair<std::string, std::string>> texts(const std::vector<MatchPair>& pairs) {
     std::vector<std::pair<std::string, std::string>> out;
     for (const MatchPair& pair : pairs)
-        out.emplace_back(text(pair.left), text(pair.right));
+        out.emplace_back(utf8(pair.left), utf8(pair.right));
     return out;
 }
 
@@ -48,7 +47,7 @@ TEST(HhParse, AtMostFourteenPairs) {
         content += "L" + std::to_string(i) + "*R" + std::to_string(i) + "#";
     const std::vector<MatchPair> pairs = parse_matching(uni(content));
     ASSERT_EQ(pairs.size(), 14u);
-    EXPECT_EQ(text(pairs.back().left), "L14");
+    EXPECT_EQ(utf8(pairs.back().left), "L14");
 }
 
 struct ShuffleCase {
@@ -85,8 +84,8 @@ TEST(HhShuffle, LoadingReseedsOnceAndShufflesBothColumnsWithTheirTexts) {
     // Left: (3,1), (1,3), (2,3); right: (2,1), (1,2), (1,2).
     const std::vector<std::pair<std::string, std::string>> rows{{"a", "y"}, {"c", "x"}, {"b", "z"}};
     for (int row = 0; row < 3; ++row) {
-        EXPECT_EQ(text(hh.text(MatchColumn::left, row)), rows[static_cast<std::size_t>(row)].first);
-        EXPECT_EQ(text(hh.text(MatchColumn::right, row)),
+        EXPECT_EQ(utf8(hh.text(MatchColumn::left, row)), rows[static_cast<std::size_t>(row)].first);
+        EXPECT_EQ(utf8(hh.text(MatchColumn::right, row)),
                   rows[static_cast<std::size_t>(row)].second);
     }
     EXPECT_FALSE(hh.attempt().acted);
@@ -193,8 +192,8 @@ TEST(HhCheck, SixRightRowsOfEightScore75AndTheWrongRowsShowTheirPartners) {
     // One more pairing swaps the right items of rows 2 and 5.
     click(hh, MatchColumn::left, 2);
     click(hh, MatchColumn::right, 5);
-    const std::string left_2 = text(hh.text(MatchColumn::left, 2));
-    const std::string left_5 = text(hh.text(MatchColumn::left, 5));
+    const std::string left_2 = utf8(hh.text(MatchColumn::left, 2));
+    const std::string left_5 = utf8(hh.text(MatchColumn::left, 5));
     hh.check();
     EXPECT_TRUE(hh.attempt().checked);
     EXPECT_EQ(hh.attempt().correct, 6);
@@ -206,8 +205,8 @@ TEST(HhCheck, SixRightRowsOfEightScore75AndTheWrongRowsShowTheirPartners) {
     }
     // The partner shown is the right item of the row's own left item.
     const std::string letters = "abcdefgh";
-    EXPECT_EQ(text(hh.text(MatchColumn::right, 2)), std::to_string(letters.find(left_2) + 1));
-    EXPECT_EQ(text(hh.text(MatchColumn::right, 5)), std::to_string(letters.find(left_5) + 1));
+    EXPECT_EQ(utf8(hh.text(MatchColumn::right, 2)), std::to_string(letters.find(left_2) + 1));
+    EXPECT_EQ(utf8(hh.text(MatchColumn::right, 5)), std::to_string(letters.find(left_5) + 1));
 }
 
 TEST(HhCheck, AllRightScores100AndMarksNoRow) {
@@ -258,7 +257,7 @@ TEST(HhCheck, ItemsThatReadAlikeAreInterchangeable) {
             for (const auto& [column, wanted] :
                  {std::pair{MatchColumn::left, left}, std::pair{MatchColumn::right, right}}) {
                 int from = row;
-                while (from < hh.rows() && text(hh.text(column, from)) != wanted)
+                while (from < hh.rows() && utf8(hh.text(column, from)) != wanted)
                     ++from;
                 ASSERT_LT(from, hh.rows()) << wanted;
                 const MatchColumn other =
@@ -268,9 +267,9 @@ TEST(HhCheck, ItemsThatReadAlikeAreInterchangeable) {
             }
         }
         for (int row = 0; row < hh.rows(); ++row) {
-            EXPECT_EQ(text(hh.text(MatchColumn::left, row)),
+            EXPECT_EQ(utf8(hh.text(MatchColumn::left, row)),
                       c.rows[static_cast<std::size_t>(row)].first);
-            EXPECT_EQ(text(hh.text(MatchColumn::right, row)),
+            EXPECT_EQ(utf8(hh.text(MatchColumn::right, row)),
                       c.rows[static_cast<std::size_t>(row)].second);
         }
         hh.check();

@@ -1,6 +1,7 @@
 #include "core/qt_text.h"
 #include "exercises/tasks/multiple_choice.h"
 #include "support/fixed_sources.h"
+#include "support/task_text.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -10,14 +11,12 @@
 namespace vimo {
 namespace {
 
-std::string text(const UniString& uni) {
-    return uni_to_qstring(uni).toStdString();
-}
+using test::utf8;
 
 std::vector<std::string> texts(const McQuestion& question) {
     std::vector<std::string> out;
     for (const UniString& item : question.items)
-        out.push_back(text(item));
+        out.push_back(utf8(item));
     return out;
 }
 
@@ -107,9 +106,9 @@ TEST(McShuffle, TheCorrectAnswerFollowsItsText) {
             parse_multiple_choice(uni_widen("Where?=T_Here=There=Nowhere#Q=T_only#"));
         test::ScriptedRandom random({seed, seed * 7 + 1, seed * 3 + 2, 5, seed});
         shuffle_answers(questions, random);
-        EXPECT_EQ(text(questions[0].items[static_cast<std::size_t>(questions[0].correct - 1)]),
+        EXPECT_EQ(utf8(questions[0].items[static_cast<std::size_t>(questions[0].correct - 1)]),
                   "Here");
-        EXPECT_EQ(text(questions[0].items[0]), "Where?") << "the question never moves";
+        EXPECT_EQ(utf8(questions[0].items[0]), "Where?") << "the question never moves";
         // A single answer cannot be shuffled and stays where it is.
         EXPECT_EQ(questions[1].correct, 2);
     }
@@ -180,7 +179,7 @@ using Box = std::tuple<int, int, int, int, int>;      // item, left, top, right,
 std::vector<Word> words_of(const McLayout& layout) {
     std::vector<Word> words;
     for (const McWord& word : layout.words)
-        words.emplace_back(word.x, word.y, word.bold, text(word.text));
+        words.emplace_back(word.x, word.y, word.bold, utf8(word.text));
     return words;
 }
 
@@ -374,7 +373,7 @@ TEST(McMaxScroll, TheLastStepShowsTheLastAnswerWhole) {
 }
 
 TEST(TaskContent, IsTheTextAfterTheKind) {
-    EXPECT_EQ(text(task_content(uni_widen("MC#Q?=T_a=b#"))), "Q?=T_a=b#");
+    EXPECT_EQ(utf8(task_content(uni_widen("MC#Q?=T_a=b#"))), "Q?=T_a=b#");
     EXPECT_TRUE(task_content(uni_widen("MC")).empty());
 }
 

@@ -5,6 +5,7 @@
 #include "core/qt_text.h"
 #include "exercises/tasks/ordering_screen.h"
 #include "support/screen_services_fixture.h"
+#include "support/task_text.h"
 
 #include <QLabel>
 #include <QTest>
@@ -13,9 +14,7 @@
 namespace vimo {
 namespace {
 
-UniString read_line(const std::string& s) {
-    return qstring_to_uni(QString::fromStdString(s)) + std::string(2, '\0');
-}
+using test::read_line;
 
 class DvScreen : public ::testing::Test, protected test::ScreenServicesFixture {
 protected:
@@ -33,13 +32,7 @@ protected:
         form.open_task(lesson, task);
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
     }
-    void drag(int k, QPoint to) {
-        TUniLabel& label = form.word_label(k);
-        QTest::mousePress(&label, Qt::LeftButton, {}, label.rect().center());
-        QTest::mouseMove(&label, label.mapFrom(&form, (label.geometry().center() + to) / 2));
-        QTest::mouseMove(&label, label.mapFrom(&form, to));
-        QTest::mouseRelease(&label, Qt::LeftButton, {}, label.mapFrom(&form, to));
-    }
+    void drag(int k, QPoint to) { test::drag_label(form, form.word_label(k), to); }
     QPoint row_centre(int row) {
         const Ordering& dv = form.engine();
         return {dv.table_left() + dv.column_width() / 2,

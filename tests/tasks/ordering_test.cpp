@@ -2,6 +2,7 @@
 #include "exercises/tasks/ordering.h"
 #include "support/fixed_sources.h"
 #include "support/named_case.h"
+#include "support/task_text.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -10,15 +11,10 @@
 namespace vimo {
 namespace {
 
+using test::read_line;
+using test::utf8;
+
 VIMO_PRINT_CASES_BY_NAME()
-
-std::string text(const UniString& uni) {
-    return uni_to_qstring(uni).toStdString();
-}
-
-UniString line(const std::string& s) {
-    return qstring_to_uni(QString::fromStdString(s)) + std::string(2, '\0');
-}
 
 const OrderMeasures kMeasures{
     .word_width =
@@ -43,10 +39,10 @@ class DvParse : public ::testing::TestWithParam<ParseCase> {};
 
 TEST_P(DvParse, ReadsWordsAndRows) {
     const ParseCase& c = GetParam();
-    const std::vector<OrderWord> words = parse_ordering(line(c.content));
+    const std::vector<OrderWord> words = parse_ordering(read_line(c.content));
     std::vector<std::pair<std::string, int>> got;
     for (const OrderWord& word : words)
-        got.emplace_back(text(word.text), word.row);
+        got.emplace_back(utf8(word.text), word.row);
     EXPECT_EQ(got, c.words);
     EXPECT_EQ(rows_are_a_permutation(words), c.permutation);
 }
@@ -75,16 +71,16 @@ TEST(DvParseLimit, StopsAtFourteenWords) {
     std::string content = "DV#";
     for (int i = 1; i <= 15; ++i)
         content += "w" + std::to_string(i) + "*" + std::to_string(i) + "#";
-    const std::vector<OrderWord> words = parse_ordering(line(content));
+    const std::vector<OrderWord> words = parse_ordering(read_line(content));
     ASSERT_EQ(words.size(), 14u);
-    EXPECT_EQ(text(words.back().text), "w14");
+    EXPECT_EQ(utf8(words.back().text), "w14");
 }
 
 // Loads without moving anything: an even number of swaps of the same two words.
 Ordering loaded(const std::string& content) {
     test::ScriptedRandom random({0});
     Ordering dv;
-    dv.load(line(content), defaults(), kMeasures, random);
+    dv.load(read_line(content), defaults(), kMeasures, random);
     return dv;
 }
 
@@ -92,7 +88,7 @@ Ordering loaded(const std::string& content) {
 std::vector<std::string> rows(const Ordering& dv) {
     std::vector<std::string> words;
     for (int row = 1; row <= dv.count(); ++row)
-        words.push_back(text(dv.caption(dv.label_in(row))));
+        words.push_back(utf8(dv.caption(dv.label_in(row))));
     return words;
 }
 
@@ -119,7 +115,7 @@ TEST(DvLayout, TheWordsStandCentredInTheirRows) {
 TEST(DvShuffle, TwiceAsManySwapsAsWordsCarryingTheirRows) {
     test::ScriptedRandom random({2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
     Ordering dv;
-    dv.load(line("DV#a*1#b*2#c*3#"), defaults(), kMeasures, random);
+    dv.load(read_line("DV#a*1#b*2#c*3#"), defaults(), kMeasures, random);
     EXPECT_EQ(random.calls(), "R" + std::string(12, 'd'));
     EXPECT_EQ(rows(dv), (std::vector<std::string>{"b", "c", "a"}));
     EXPECT_EQ(dv.correct_row(dv.label_in(3)), 1);
@@ -173,8 +169,8 @@ TEST(DvCheck, WrongRowsAreMarkedWithTheirWordsAndEveryWordGoesToItsRow) {
     EXPECT_EQ(dv.attempt().correct, 3);
     EXPECT_EQ(dv.attempt().wrong, 2);
     EXPECT_EQ(dv.attempt().score(), 60);
-    EXPECT_EQ(text(dv.mark(1).value_or(uni_widen("none"))), "second");
-    EXPECT_EQ(text(dv.mark(2).value_or(uni_widen("none"))), "first");
+    EXPECT_EQ(utf8(dv.mark(1).value_or(uni_widen("none"))), "second");
+    EXPECT_EQ(utf8(dv.mark(2).value_or(uni_widen("none"))), "first");
     EXPECT_FALSE(dv.mark(3));
     EXPECT_EQ(rows(dv), (std::vector<std::string>{"first", "second", "third", "fourth", "fifth"}));
     EXPECT_FALSE(dv.start_drag(0));
@@ -196,7 +192,7 @@ TEST(DvCheck, FewerThanTwoWords) {
     for (const std::string content : {"DV#", "DV#alone*1#"}) {
         test::ScriptedRandom random({0, 1});
         Ordering dv;
-        dv.load(line(content), defaults(), kMeasures, random);
+        dv.load(read_line(content), defaults(), kMeasures, random);
         EXPECT_EQ(random.calls(), "R") << content;
         dv.check();
         EXPECT_EQ(dv.attempt().score(), content == "DV#" ? 0 : 100) << content;

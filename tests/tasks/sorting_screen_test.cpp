@@ -4,6 +4,7 @@
 #include "core/qt_text.h"
 #include "exercises/tasks/sorting_screen.h"
 #include "support/screen_services_fixture.h"
+#include "support/task_text.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -11,9 +12,7 @@
 namespace vimo {
 namespace {
 
-UniString read_line(const std::string& s) {
-    return qstring_to_uni(QString::fromStdString(s)) + std::string(2, '\0');
-}
+using test::read_line;
 
 class DdScreen : public ::testing::Test, protected test::ScreenServicesFixture {
 protected:
@@ -30,13 +29,7 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
     }
     // Drags word label k with the mouse and lets it go at a point of the screen.
-    void drag(int k, QPoint to) {
-        TUniLabel& label = form.word_label(k);
-        QTest::mousePress(&label, Qt::LeftButton, {}, label.rect().center());
-        QTest::mouseMove(&label, label.mapFrom(&form, (label.geometry().center() + to) / 2));
-        QTest::mouseMove(&label, label.mapFrom(&form, to));
-        QTest::mouseRelease(&label, Qt::LeftButton, {}, label.mapFrom(&form, to));
-    }
+    void drag(int k, QPoint to) { test::drag_label(form, form.word_label(k), to); }
     QPoint column_centre(int c) {
         const AreaRect area = form.engine().drop_area(c);
         return {area.left + area.width / 2, area.top + area.height / 2};

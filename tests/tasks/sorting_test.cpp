@@ -2,6 +2,7 @@
 #include "exercises/tasks/sorting.h"
 #include "support/fixed_sources.h"
 #include "support/named_case.h"
+#include "support/task_text.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -10,16 +11,10 @@
 namespace vimo {
 namespace {
 
+using test::read_line;
+using test::utf8;
+
 VIMO_PRINT_CASES_BY_NAME()
-
-std::string text(const UniString& uni) {
-    return uni_to_qstring(uni).toStdString();
-}
-
-// A content line as read from the task file: UTF-16 with the line's closing U+0000.
-UniString line(const std::string& s) {
-    return qstring_to_uni(QString::fromStdString(s)) + std::string(2, '\0');
-}
 
 // Ten pixels per letter in both fonts, words 16 pixels high.
 int ten_per_letter(const UniString& t) {
@@ -49,16 +44,16 @@ class DdParse : public ::testing::TestWithParam<ParseCase> {};
 
 TEST_P(DdParse, ReadsTheTableAndTheWords) {
     const ParseCase& c = GetParam();
-    const SortingContent content = parse_sorting(line(c.content));
+    const SortingContent content = parse_sorting(read_line(c.content));
     EXPECT_EQ(content.columns, c.columns);
     EXPECT_EQ(content.rows, c.rows);
     std::vector<std::string> titles;
     for (const UniString& title : content.titles)
-        titles.push_back(text(title));
+        titles.push_back(utf8(title));
     EXPECT_EQ(titles, c.titles);
     std::vector<std::pair<std::string, int>> words;
     for (const SortWord& word : content.words)
-        words.emplace_back(text(word.text), word.column);
+        words.emplace_back(utf8(word.text), word.column);
     EXPECT_EQ(words, c.words);
 }
 
@@ -108,11 +103,11 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST(DdParseLimit, StopsAtFortyWords) {
-    const SortingContent content = parse_sorting(line(many_words(41)));
+    const SortingContent content = parse_sorting(read_line(many_words(41)));
     ASSERT_EQ(content.words.size(), 40u);
-    EXPECT_EQ(text(content.words.back().text), "w40");
+    EXPECT_EQ(utf8(content.words.back().text), "w40");
     EXPECT_EQ(content.words_given, 41);
-    const SortingContent big = parse_sorting(line("DD#9#25#"));
+    const SortingContent big = parse_sorting(read_line("DD#9#25#"));
     EXPECT_EQ(big.columns_given, 9);
     EXPECT_EQ(big.rows_given, 25);
 }
@@ -121,7 +116,7 @@ TEST(DdParseLimit, StopsAtFortyWords) {
 Sorting loaded(const std::string& content, const TaskLayout& layout = defaults()) {
     test::ScriptedRandom random({0});
     Sorting dd;
-    dd.load(line(content), layout, kMeasures, random);
+    dd.load(read_line(content), layout, kMeasures, random);
     return dd;
 }
 
@@ -160,17 +155,17 @@ TEST(DdShuffle, TwiceAsManySwapsAsWordsCarryingTheirColumns) {
     test::ScriptedRandom random(
         {2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}); // (3,1), then (1,2) five times
     Sorting dd;
-    dd.load(line("DD#2#2#A#B#x*1#y*1#z*2#"), defaults(), kMeasures, random);
+    dd.load(read_line("DD#2#2#A#B#x*1#y*1#z*2#"), defaults(), kMeasures, random);
     EXPECT_EQ(random.calls(), "R" + std::string(12, 'd'));
     // x y z → z y x, then y z x and z y x in turn, ending on y z x.
-    EXPECT_EQ(text(dd.caption(0)), "y");
-    EXPECT_EQ(text(dd.caption(1)), "z");
+    EXPECT_EQ(utf8(dd.caption(0)), "y");
+    EXPECT_EQ(utf8(dd.caption(1)), "z");
     EXPECT_EQ(dd.correct_column(1), 2);
-    EXPECT_EQ(text(dd.caption(2)), "x");
+    EXPECT_EQ(utf8(dd.caption(2)), "x");
 
     for (const std::string content : {"DD#1#1#A#", "DD#1#1#A#only*1#"}) {
         test::ScriptedRandom none({0, 1});
-        dd.load(line(content), defaults(), kMeasures, none);
+        dd.load(read_line(content), defaults(), kMeasures, none);
         EXPECT_EQ(none.calls(), "R") << content;
     }
 }
@@ -264,10 +259,10 @@ TEST(DdCheck, AWrongWordLeavesItsTextInItsCellAndGoesToItsOwnColumn) {
     EXPECT_EQ(dd.attempt().score(), 40);
     EXPECT_FALSE(dd.remark(1, 1));
     // Home's second cell held "ticket"; the correction put "coffee" there.
-    EXPECT_EQ(text(*dd.remark(1, 2)), "ticket");
+    EXPECT_EQ(utf8(*dd.remark(1, 2)), "ticket");
     EXPECT_EQ(dd.label_in(1, 2), 3);
     EXPECT_EQ(dd.label_in(2, 1), 1);
-    EXPECT_EQ(text(*dd.remark(2, 1)), "-");
+    EXPECT_EQ(utf8(*dd.remark(2, 1)), "-");
     EXPECT_EQ(dd.label_in(2, 2), 4);
     EXPECT_FALSE(dd.remark(3, 1));
 }
@@ -292,7 +287,7 @@ TEST(DdCheck, AWordWithoutAColumnAndAnOverfullColumnStayHome) {
     EXPECT_EQ(dd.attempt().wrong, 4);
     EXPECT_EQ(dd.column_of(3), 0);
     EXPECT_EQ(dd.position(3), dd.home(3));
-    EXPECT_EQ(text(*dd.remark(2, 1)), "odd");
+    EXPECT_EQ(utf8(*dd.remark(2, 1)), "odd");
     EXPECT_EQ(dd.label_in(1, 1), 0);
     EXPECT_EQ(dd.label_in(1, 2), 1);
     EXPECT_EQ(dd.column_of(2), 0); // no third cell
@@ -312,8 +307,8 @@ TEST(DdRemarks, ShownWithinTheMarkOfACellWithARemark) {
     dd.check();
     const int left = dd.column_left(1);
     // The mark of row 1 covers y = Tt + 19 .. Tt + 36.
-    EXPECT_EQ(text(dd.remark_at(left, dd.table_top() + 19).value_or(uni_widen("none"))), "-");
-    EXPECT_EQ(text(dd.remark_at(left + 17, dd.table_top() + 36).value_or(uni_widen("none"))), "-");
+    EXPECT_EQ(utf8(dd.remark_at(left, dd.table_top() + 19).value_or(uni_widen("none"))), "-");
+    EXPECT_EQ(utf8(dd.remark_at(left + 17, dd.table_top() + 36).value_or(uni_widen("none"))), "-");
     EXPECT_FALSE(dd.remark_at(left + 18, dd.table_top() + 25));
     EXPECT_FALSE(dd.remark_at(left - 1, dd.table_top() + 25));
     // Column 3's second cell has no remark.

@@ -1,6 +1,7 @@
 #include "core/qt_text.h"
 #include "exercises/tasks/true_false.h"
 #include "support/fixed_sources.h"
+#include "support/task_text.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -10,9 +11,7 @@
 namespace vimo {
 namespace {
 
-std::string text(const UniString& uni) {
-    return uni_to_qstring(uni).toStdString();
-}
+using test::utf8;
 
 const std::string kLine =
     "TF#Prawda#True#Wahr#Verdadero#Fałsz#False#Falsch#Falso#T_Sky is blue#Snow is black#";
@@ -27,8 +26,8 @@ TEST(TfParse, TitlesFollowTheInterfaceLanguage) {
     for (const auto& [language, titles] : cases) {
         const TfContent content =
             parse_true_false(qstring_to_uni(QString::fromStdString(kLine)), language);
-        EXPECT_EQ(text(content.true_title), titles.first) << language;
-        EXPECT_EQ(text(content.false_title), titles.second) << language;
+        EXPECT_EQ(utf8(content.true_title), titles.first) << language;
+        EXPECT_EQ(utf8(content.false_title), titles.second) << language;
     }
 }
 
@@ -36,7 +35,7 @@ TEST(TfParse, StatementsUntilTheFirstEmptyFieldAndAtMost18) {
     const TfContent content =
         parse_true_false(qstring_to_uni(QString::fromStdString(kLine + "#Not read#")), 0);
     ASSERT_EQ(content.statements.size(), 2u);
-    EXPECT_EQ(text(content.statements[0].text), "Sky is blue");
+    EXPECT_EQ(utf8(content.statements[0].text), "Sky is blue");
     EXPECT_TRUE(content.statements[0].is_true);
     EXPECT_FALSE(content.statements[1].is_true);
 
@@ -52,7 +51,7 @@ TEST(TfShuffle, TruthTravelsWithItsStatement) {
         test::ScriptedRandom random({seed, seed + 3, 2 * seed + 1});
         shuffle_statements(content.statements, random);
         for (const TfStatement& s : content.statements)
-            EXPECT_EQ(s.is_true, text(s.text) == "Sky is blue");
+            EXPECT_EQ(s.is_true, utf8(s.text) == "Sky is blue");
     }
 }
 
@@ -94,7 +93,7 @@ TEST(TfShuffle, ScriptedDrawsGiveTheseOrders) {
         std::vector<std::string> order;
         std::vector<bool> truth;
         for (const TfStatement& statement : content.statements) {
-            order.push_back(text(statement.text));
+            order.push_back(utf8(statement.text));
             truth.push_back(statement.is_true);
         }
         EXPECT_EQ(order, c.order);
@@ -212,7 +211,7 @@ TEST(TfLayout, StatementsRightOfTheColumnsAndTheirBoxes) {
                               c.box_height, title_width, word_width);
         std::vector<TfPlace> words;
         for (const TfWord& word : layout.words)
-            words.emplace_back(word.x, word.y, text(word.text));
+            words.emplace_back(word.x, word.y, utf8(word.text));
         EXPECT_EQ(words, c.words);
         EXPECT_EQ(layout.box_tops, c.box_tops);
         EXPECT_EQ(layout.end_y, c.end_y);

@@ -13,10 +13,6 @@ namespace vimo {
 
 namespace {
 
-QRect to_rect(const AreaRect& r) {
-    return {r.left, r.top, r.width, r.height};
-}
-
 void set_colour(QWidget& widget, const QColor& colour) {
     QPalette palette = widget.palette();
     palette.setColor(QPalette::Window, colour);
@@ -77,46 +73,29 @@ TC_DefForm::TC_DefForm(ScreenServices& services, QWidget* parent)
     }
     m_box = new DefBox(this, m_df, [this](const UniString& word) { look_up_word(word); });
     m_drag = new LabelDrag(
-        *this, {.start = [this](QWidget& label) { return m_df.start_drag(label_number(label)); },
-                .end =
-                    [this](QWidget& label, QPoint drop) {
-                        const int k = label_number(label);
-                        m_df.drop(k, drop.x(), drop.y());
-                        place_label(k);
-                    }});
+        *this,
+        {.start = [this](QWidget& label) { return m_df.start_drag(widget_index(m_labels, label)); },
+         .end =
+             [this](QWidget& label, QPoint drop) {
+                 const int k = widget_index(m_labels, label);
+                 m_df.drop(k, drop.x(), drop.y());
+                 place_label(k);
+             }});
     for (std::size_t k = 0; k < Definitions::kMaxPairs; ++k) {
-        auto* label = new TUniLabel(this);
-        label->setObjectName("lbl_" + QString::number(k + 1));
-        label->setFont(label_font());
-        label->setUseNormalCaption(true);
-        look_up_on_right_click(*label);
-        m_drag->add(*label);
-        m_labels[k] = label;
+        m_labels[k] = make_drag_label("lbl_" + QString::number(k + 1), *m_drag);
     }
-}
-
-QFont TC_DefForm::label_font() {
-    QFont font("Verdana");
-    font.setPixelSize(13);
-    return font;
 }
 
 AreaDefaults TC_DefForm::area_defaults() const {
     return {Definitions::kPoolLeft, kPoolTop, -1, -1};
 }
 
-int TC_DefForm::label_number(const QWidget& label) const {
-    for (std::size_t k = 0; k < m_labels.size(); ++k)
-        if (m_labels[k] == &label) return static_cast<int>(k);
-    return -1;
-}
-
 void TC_DefForm::place_label(int k) {
-    term_label(k).setGeometry(to_rect(m_df.position(k)));
+    term_label(k).setGeometry(to_qrect(m_df.position(k)));
 }
 
 void TC_DefForm::load_content(const TaskEntry& task, const TaskLayout& layout) {
-    const QFontMetrics label_metrics(label_font());
+    const QFontMetrics label_metrics(drag_label_font());
     const QFontMetrics box_metrics(DefBox::box_font());
     const DefMeasures measures{.term_width =
                                    [&](const UniString& term) {
@@ -138,9 +117,9 @@ void TC_DefForm::load_content(const TaskEntry& task, const TaskLayout& layout) {
         m_marks[i]->setToolTip({});
     }
     for (int i = 0; i < m_df.count(); ++i) {
-        slot_frame(i).setGeometry(to_rect(m_df.frame(i)));
-        slot(i).setGeometry(to_rect(m_df.slot(i)));
-        dash(i).setGeometry(to_rect(m_df.dash(i)));
+        slot_frame(i).setGeometry(to_qrect(m_df.frame(i)));
+        slot(i).setGeometry(to_qrect(m_df.slot(i)));
+        dash(i).setGeometry(to_qrect(m_df.dash(i)));
         for (QWidget* part :
              {static_cast<QWidget*>(&slot_frame(i)), &slot(i), static_cast<QWidget*>(&dash(i))})
             part->show();
@@ -167,7 +146,7 @@ void TC_DefForm::evaluate() {
         const QImage& picture = m_df.slot_right(i) ? pictures.mark_ok : pictures.mark_bad;
         TMImage& image = mark(i);
         image.setPicture(picture);
-        image.setGeometry(to_rect(m_df.mark(i, picture.width(), picture.height())));
+        image.setGeometry(to_qrect(m_df.mark(i, picture.width(), picture.height())));
         image.setToolTip(uni_to_qstring(m_df.slot_hint(i, wrong_text, empty_text)));
         image.show();
     }

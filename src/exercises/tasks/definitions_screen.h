@@ -53,8 +53,6 @@ public:
     TMImage& mark(int i) { return *m_marks[static_cast<std::size_t>(i)]; }
     DefBox& box() { return *m_box; }
 
-    static QFont label_font();
-
 protected:
     AreaDefaults area_defaults() const override;
     void load_content(const TaskEntry& task, const TaskLayout& layout) override;
@@ -62,7 +60,6 @@ protected:
     int instruction_right() const override { return kInstructionRight; }
 
 private:
-    int label_number(const QWidget& label) const;
     void place_label(int k);
 
     Definitions m_df;

@@ -42,12 +42,6 @@ protected:
     }
 };
 
-void set_colour(QWidget& label, const QColor& colour) {
-    QPalette palette = label.palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label.setPalette(palette);
-}
-
 QRect rect_of(const MatchBox& box) {
     return {box.left, box.top, box.width, box.height};
 }
@@ -143,7 +137,7 @@ void TC_HForm::show_rows() {
                                   : result == MatchRowResult::right ? kGreen
                                   : result == MatchRowResult::wrong ? kRed
                                                                     : QColor(Qt::black);
-            set_colour(item, colour);
+            set_text_colour(item, colour);
             item.setCursor(checked ? Qt::ArrowCursor : Qt::PointingHandCursor);
         }
     }

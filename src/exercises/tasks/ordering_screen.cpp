@@ -13,16 +13,6 @@ namespace vimo {
 
 namespace {
 
-QRect to_rect(const AreaRect& r) {
-    return {r.left, r.top, r.width, r.height};
-}
-
-void set_text_colour(QWidget& widget, const QColor& colour) {
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget.setPalette(palette);
-}
-
 // The score's picture where the course has none: a light box with a dark frame.
 QImage plain_score_picture() {
     QImage image(64, 32, QImage::Format_ARGB32);
@@ -58,21 +48,15 @@ TC_DDVForm::TC_DDVForm(ScreenServices& services, QWidget* parent)
     m_score->hide();
 
     m_drag = new LabelDrag(
-        *this, {.start = [this](QWidget& label) { return m_dv.start_drag(label_number(label)); },
-                .end =
-                    [this](QWidget& label, QPoint drop) {
-                        m_dv.drop(label_number(label), drop.x(), drop.y());
-                        place_labels();
-                    }});
+        *this,
+        {.start = [this](QWidget& label) { return m_dv.start_drag(widget_index(m_labels, label)); },
+         .end =
+             [this](QWidget& label, QPoint drop) {
+                 m_dv.drop(widget_index(m_labels, label), drop.x(), drop.y());
+                 place_labels();
+             }});
     for (std::size_t k = 0; k < m_labels.size(); ++k) {
-        auto* label = new TUniLabel(this);
-        label->setObjectName("lbl_" + QString::number(k + 1));
-        label->setFont(label_font());
-        label->setUseNormalCaption(true);
-        label->hide();
-        look_up_on_right_click(*label);
-        m_drag->add(*label);
-        m_labels[k] = label;
+        m_labels[k] = make_drag_label("lbl_" + QString::number(k + 1), *m_drag);
     }
     // The marks stand in front of the words.
     for (std::size_t k = 0; k < m_marks.size(); ++k) {
@@ -82,30 +66,18 @@ TC_DDVForm::TC_DDVForm(ScreenServices& services, QWidget* parent)
     }
 }
 
-QFont TC_DDVForm::label_font() {
-    QFont font("Verdana");
-    font.setPixelSize(13);
-    return font;
-}
-
 AreaDefaults TC_DDVForm::area_defaults() const {
     // The table's left depends on its width: the engine centres it.
     return {-1, Ordering::kDefaultTop, -1, -1};
 }
 
-int TC_DDVForm::label_number(const QWidget& label) const {
-    for (std::size_t k = 0; k < m_labels.size(); ++k)
-        if (m_labels[k] == &label) return static_cast<int>(k);
-    return -1;
-}
-
 void TC_DDVForm::place_labels() {
     for (int k = 0; k < m_dv.count(); ++k)
-        word_label(k).setGeometry(to_rect(m_dv.home(k)));
+        word_label(k).setGeometry(to_qrect(m_dv.home(k)));
 }
 
 void TC_DDVForm::load_content(const TaskEntry& task, const TaskLayout& layout) {
-    const QFontMetrics metrics(label_font());
+    const QFontMetrics metrics(drag_label_font());
     m_dv.load(
         task.kind_line, layout,
         {.word_width =

@@ -32,8 +32,6 @@ public:
     TMImage& score_picture() { return *m_score_picture; }
     QLabel& score_label() { return *m_score; }
 
-    static QFont label_font();
-
 protected:
     AreaDefaults area_defaults() const override;
     void load_content(const TaskEntry& task, const TaskLayout& layout) override;
@@ -42,7 +40,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    int label_number(const QWidget& label) const;
     void place_labels();
 
     Ordering m_dv;

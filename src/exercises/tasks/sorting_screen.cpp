@@ -11,14 +11,6 @@
 
 namespace vimo {
 
-namespace {
-
-QRect to_rect(const AreaRect& r) {
-    return {r.left, r.top, r.width, r.height};
-}
-
-} // namespace
-
 TC_DDForm::TC_DDForm(ScreenServices& services, QWidget* parent)
     : TaskScreen(services, "DD", parent) {
     setObjectName("TC_DDForm");
@@ -35,30 +27,17 @@ TC_DDForm::TC_DDForm(ScreenServices& services, QWidget* parent)
     }
     m_drag = new LabelDrag(
         *this,
-        {.start = [this](QWidget& label) { return m_dd.start_drag(label_number(label)); },
+        {.start = [this](QWidget& label) { return m_dd.start_drag(widget_index(m_labels, label)); },
          .end =
              [this](QWidget& label, QPoint drop) {
-                 const int k = label_number(label);
+                 const int k = widget_index(m_labels, label);
                  m_dd.drop(k, drop.x(), drop.y());
                  place_label(k);
              }},
         Sorting::kWordShift);
     for (std::size_t k = 0; k < m_labels.size(); ++k) {
-        auto* label = new TUniLabel(this);
-        label->setObjectName("lbl_" + QString::number(k + 1));
-        label->setFont(label_font());
-        label->setUseNormalCaption(true);
-        label->hide();
-        look_up_on_right_click(*label);
-        m_drag->add(*label);
-        m_labels[k] = label;
+        m_labels[k] = make_drag_label("lbl_" + QString::number(k + 1), *m_drag);
     }
-}
-
-QFont TC_DDForm::label_font() {
-    QFont font("Verdana");
-    font.setPixelSize(13);
-    return font;
 }
 
 QFont TC_DDForm::title_font() {
@@ -70,18 +49,12 @@ AreaDefaults TC_DDForm::area_defaults() const {
     return {-1, Sorting::kDefaultTop, -1, -1};
 }
 
-int TC_DDForm::label_number(const QWidget& label) const {
-    for (std::size_t k = 0; k < m_labels.size(); ++k)
-        if (m_labels[k] == &label) return static_cast<int>(k);
-    return -1;
-}
-
 void TC_DDForm::place_label(int k) {
-    word_label(k).setGeometry(to_rect(m_dd.position(k)));
+    word_label(k).setGeometry(to_qrect(m_dd.position(k)));
 }
 
 void TC_DDForm::load_content(const TaskEntry& task, const TaskLayout& layout) {
-    const QFontMetrics word_metrics(label_font());
+    const QFontMetrics word_metrics(drag_label_font());
     const QFontMetrics title_metrics(title_font());
     const SortMeasures measures{.word_width =
                                     [&](const UniString& text) {

@@ -22,7 +22,6 @@ public:
     TUniLabel& word_label(int k) { return *m_labels[static_cast<std::size_t>(k)]; }
     TUniLabel& title_label(int column) { return *m_titles[static_cast<std::size_t>(column - 1)]; }
 
-    static QFont label_font();
     static QFont title_font();
 
 protected:
@@ -34,7 +33,6 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    int label_number(const QWidget& label) const;
     void place_label(int k);
 
     Sorting m_dd;

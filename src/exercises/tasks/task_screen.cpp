@@ -3,6 +3,7 @@
 #include "controls/TransparentButton.h"
 #include "controls/UniLabel.h"
 #include "controls/button_pictures.h"
+#include "controls/label_drag.h"
 #include "controls/panel1.h"
 #include "controls/picture_controls.h"
 #include "core/exercise_kinds.h"
@@ -191,6 +192,23 @@ QFont TaskScreen::list_font(bool bold) {
     font.setPointSize(10);
     font.setBold(bold);
     return font;
+}
+
+QFont TaskScreen::drag_label_font() {
+    QFont font("Verdana");
+    font.setPixelSize(13);
+    return font;
+}
+
+TUniLabel* TaskScreen::make_drag_label(const QString& name, LabelDrag& drag) {
+    auto* label = new TUniLabel(this);
+    label->setObjectName(name);
+    label->setFont(drag_label_font());
+    label->setUseNormalCaption(true);
+    label->hide();
+    look_up_on_right_click(*label);
+    drag.add(*label);
+    return label;
 }
 
 void TaskScreen::print_document(const QString& document) const {

@@ -14,8 +14,11 @@
 #include "exercises/tasks/screen_services.h"
 #include "exercises/tasks/text_painter.h"
 
+#include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QPalette>
+#include <QRect>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -25,6 +28,7 @@
 
 namespace vimo {
 
+class LabelDrag;
 class TMImage;
 class TPanel1;
 class TTransparentButton;
@@ -54,6 +58,26 @@ private:
     std::array<UniString, 3> m_fields;
     DictionaryOpen m_look_up;
 };
+
+// A place of a task engine as a widget's geometry.
+inline QRect to_qrect(const AreaRect& r) {
+    return {r.left, r.top, r.width, r.height};
+}
+
+// Paints widget's text in colour.
+inline void set_text_colour(QWidget& widget, const QColor& colour) {
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget.setPalette(palette);
+}
+
+// The position of widget among a screen's widgets of one kind, or -1.
+template <typename Widget, std::size_t N>
+int widget_index(const std::array<Widget*, N>& widgets, const QWidget& widget) {
+    for (std::size_t k = 0; k < N; ++k)
+        if (widgets[k] == &widget) return static_cast<int>(k);
+    return -1;
+}
 
 // The answer boxes and result marks the task screens share (gfx_r\img_normal.bmp,
 // img_checked.bmp, img_bad.bmp, stan_ok.bmp, stan_bad.bmp, wykrzyknik.bmp under the
@@ -124,6 +148,8 @@ public:
 
     // The font of the task screens' lists of questions and statements.
     static QFont list_font(bool bold);
+    // The font of the words and terms the learner drags (13 pixels high).
+    static QFont drag_label_font();
 
 protected:
     // The task area's places where the layout line gives none.
@@ -147,6 +173,9 @@ protected:
     // A right click on label looks the word under the pointer up (its other buttons
     // are the label's).
     void look_up_on_right_click(TUniLabel& label);
+    // A hidden label of this screen named name, in the drag label font, that drag moves
+    // and a right click looks up.
+    TUniLabel* make_drag_label(const QString& name, LabelDrag& drag);
 
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
