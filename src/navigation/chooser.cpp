@@ -43,6 +43,14 @@ std::string upper_ascii(std::string_view text) {
 }
 
 // Only these prefixes make consecutive records of one name one item with rows.
+// The task position the repetitions hold a row's task at, as its kind reports it: a
+// text's task at its tab (also for a text of one task, shown as a single item), a mode
+// at its mode, 0 for the kinds without one.
+int repetition_task_pos(std::uint8_t kind_code, int ordinal) {
+    const ExerciseKind* kind = exercise_kind(static_cast<char>(kind_code));
+    return kind ? repetition_position(*kind, ordinal).value_or(0) : 0;
+}
+
 bool forms_runs(std::string_view name) {
     return name.starts_with("tek_") || name.starts_with("zda_") || name.starts_with("slo_");
 }
@@ -314,8 +322,12 @@ std::unique_ptr<ChooserNode> Chooser::leaf(int number, int ordinal) const {
 
 void Chooser::add_single_item(ChooserNode& group, int number) const {
     const cw_Info& record = *m_results.record(number);
-    if (m_mode == 2 && !m_repetitions.powt_is_due(record.name, record.kind, 0, m_clock)) return;
-    auto node = leaf(number, row_ordinal(record.name, text_task_ordinals(record.name), 1));
+    const int ordinal = row_ordinal(record.name, text_task_ordinals(record.name), 1);
+    if (m_mode == 2 &&
+        !m_repetitions.powt_is_due(record.name, record.kind,
+                                   repetition_task_pos(record.kind, ordinal), m_clock))
+        return;
+    auto node = leaf(number, ordinal);
     node->caption = display_title(record.title, title_encoding(record.kind), m_course);
     ChooserNode* added = group.add_child(std::move(node));
     if (added) refresh_leaf(*added, true);
@@ -329,7 +341,9 @@ void Chooser::add_item_with_rows(ChooserNode& group, const std::vector<int>& num
     for (std::size_t i = 0; i < numbers.size(); ++i) {
         const int ordinal = row_ordinal(first.name, ordinals, static_cast<int>(i) + 1);
         const cw_Info& record = *m_results.record(numbers[i]);
-        if (m_mode == 2 && !m_repetitions.powt_is_due(record.name, record.kind, ordinal, m_clock))
+        if (m_mode == 2 &&
+            !m_repetitions.powt_is_due(record.name, record.kind,
+                                       repetition_task_pos(record.kind, ordinal), m_clock))
             continue;
         auto row = leaf(numbers[i], ordinal);
         row->caption = kind_row_caption(record.kind, m_course.texts);
@@ -378,8 +392,8 @@ void Chooser::refresh_leaf(ChooserNode& node, bool with_repetition_date) const {
     node.done = record->count >= 1;
     node.last_date = day_count_date_text(record->last_date);
     if (!with_repetition_date) return;
-    const int task_pos = node.is_single_item() ? 0 : node.ordinal;
-    node.repetition_date = m_repetitions.powt_due_text(record->name, record->kind, task_pos);
+    node.repetition_date = m_repetitions.powt_due_text(
+        record->name, record->kind, repetition_task_pos(record->kind, node.ordinal));
 }
 
 void Chooser::chooser_refresh() {

@@ -300,11 +300,21 @@ TEST_F(ChooserTest, ModeTwoKeepsOnlyDueRowsWithTheirOrdinalsFromTheFullRun) {
     EXPECT_EQ(item(1, 1).record, due_single);
 }
 
-TEST_F(ChooserTest, ModeTwoDoesNotListASingleItemWhoseDueRepetitionIsForATask) {
+// A text of one task is a single item, and its task reports at its tab, 1: that is
+// where its repetition is looked for, not at the 0 of the single items of other kinds.
+TEST_F(ChooserTest, ASingleTextItemFindsItsRepetitionAtItsTab) {
     const int single = add("tek_9", 40);
     repeat(single, 1, 1);
+    chooser.chooser_build(1);
+    EXPECT_EQ(item(1, 0).repetition_date, "2026-12-09");
     chooser.chooser_build(2);
-    EXPECT_TRUE(group(1).children.empty());
+    ASSERT_EQ(group(1).children.size(), 1u);
+    EXPECT_EQ(item(1, 0).record, single);
+
+    const int letter = add("lst_1", 57);
+    repeat(letter, 1, 1); // a letter's results go in at 0, never at 1
+    chooser.chooser_build(2);
+    EXPECT_EQ(group(1).children.size(), 1u);
 }
 
 TEST_F(ChooserTest, RefreshTakesNewResultsIntoRowsItemsAndGroups) {
