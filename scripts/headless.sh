@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
 # Sourced by scripts that need a screen and sound without a desktop: starts a private
-# X server (1024x768x24) and a private PulseAudio daemon with a null sink and a
-# loopback source, exports DISPLAY and PULSE_SERVER, and stops both on exit.
+# X server (1024x768x24) and a private PulseAudio daemon with a null sink, a source
+# "loopmic" that hears what the sink plays, and the default input "pipemic", a
+# microphone fed through a pipe; exports DISPLAY, PULSE_SERVER and VIMO_MIC_PIPE, and
+# stops both on exit. What a test writes into VIMO_MIC_PIPE (22050 Hz, mono, 16-bit
+# samples) is what the microphone hears. (The sink's loopback gives its samples in
+# blocks of up to two seconds: fine for listening to a playback, too late for a take.)
 # Usage: source scripts/headless.sh; headless_start
 
 headless_pids=()
@@ -38,9 +42,11 @@ headless_start() {
     --load="module-native-protocol-unix socket=$headless_dir/pulse/native" \
     --load="module-null-sink sink_name=vsink" \
     --load="module-remap-source master=vsink.monitor source_name=loopmic" \
+    --load="module-pipe-source source_name=pipemic file=$headless_dir/pulse/mic format=s16le rate=22050 channels=1" \
     --load=module-always-sink >"$headless_dir/pulse.log" 2>&1 &
   headless_pids+=($!)
   export PULSE_SERVER="unix:$headless_dir/pulse/native"
+  export VIMO_MIC_PIPE="$headless_dir/pulse/mic"
 
   local tries
   for tries in $(seq 1 100); do
@@ -52,5 +58,5 @@ headless_start() {
     sleep 0.1
   done
   pactl set-default-sink vsink >/dev/null
-  pactl set-default-source loopmic >/dev/null
+  pactl set-default-source pipemic >/dev/null
 }

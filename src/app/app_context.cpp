@@ -1,5 +1,7 @@
 #include "app/app_context.h"
 
+#include "audio/analyser.h"
+#include "audio/voice_recorder.h"
 #include "controls/button_pictures.h"
 #include "controls/image_strip.h"
 #include "controls/message_window.h"
@@ -100,6 +102,16 @@ void AppContext::create_screens() {
                                              *m_confirm_delete_repetitions, help);
     m_dictionary_window = std::make_unique<TSlownikForm>(m_state, m_buttons, m_dictionary);
     m_translation_window = std::make_unique<TTekstTlumaczForm>(m_state, m_buttons);
+    const auto interface_language = [this] { return m_state.config.language_number; };
+    const auto recorder_message = [plain_message](const QString& message) {
+        plain_message(message.toStdString());
+    };
+    m_recorder_a = std::make_unique<VoiceRecorder>(VoiceRecorder::Reports::each_failure,
+                                                   recorder_message, interface_language);
+    m_recorder_b = std::make_unique<VoiceRecorder>(VoiceRecorder::Reports::none, recorder_message,
+                                                   interface_language);
+    m_analyser = std::make_unique<TWavWievForm>(m_state, m_buttons, *m_sound, help,
+                                                *m_message_window, *m_recorder_b);
     m_information->set_look_up([this](const UniString& word) { look_up(word, 0); });
 
     m_new_learner =

@@ -41,6 +41,8 @@ class THtml_SmallForm;
 class TMultimediaForm;
 class TSlownikForm;
 class TTekstTlumaczForm;
+class TWavWievForm;
+class VoiceRecorder;
 class Printing;
 
 class AppContext {
@@ -102,6 +104,11 @@ private:
     std::unique_ptr<TWyborForm> m_chooser;
     std::unique_ptr<TSlownikForm> m_dictionary_window;
     std::unique_ptr<TTekstTlumaczForm> m_translation_window;
+    // Recorder A (sentence building, the vocabulary drill) tells of each failing step;
+    // recorder B (sentence recording, dialogues, the analyser) stays silent.
+    std::unique_ptr<VoiceRecorder> m_recorder_a;
+    std::unique_ptr<VoiceRecorder> m_recorder_b;
+    std::unique_ptr<TWavWievForm> m_analyser; // opened by the screens' analyser buttons
     std::unique_ptr<TForm10> m_new_learner;
     std::unique_ptr<TForm9> m_learner_chooser;
     std::unique_ptr<TOpcjeForm> m_options;

@@ -19,12 +19,14 @@ constexpr auto kServerTimeout = std::chrono::milliseconds(500);
 
 struct ServerAnswer {
     std::string default_sink;
+    std::string default_source;
     bool done = false;
 };
 
 void take_server_info(pa_context*, const pa_server_info* info, void* data) {
     auto* answer = static_cast<ServerAnswer*>(data);
     if (info && info->default_sink_name) answer->default_sink = info->default_sink_name;
+    if (info && info->default_source_name) answer->default_source = info->default_source_name;
     answer->done = true;
 }
 
@@ -51,12 +53,12 @@ void run_until_answered(pa_mainloop* loop, pa_context* context, ServerAnswer& an
     }
 }
 
-// The sound server's default sink, asked on a connection of its own; empty when no
-// PulseAudio-compatible server (PulseAudio, PipeWire's) answers.
-std::string server_default_sink() {
+// The sound server's default sink and source, asked on a connection of its own; empty
+// when no PulseAudio-compatible server (PulseAudio, PipeWire's) answers.
+ServerAnswer server_defaults() {
     ServerAnswer answer;
     pa_mainloop* loop = pa_mainloop_new();
-    if (!loop) return {};
+    if (!loop) return answer;
     pa_context* context = pa_context_new(pa_mainloop_get_api(loop), "lexaro-vimo");
     if (context) {
         if (pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) >= 0)
@@ -65,12 +67,12 @@ std::string server_default_sink() {
         pa_context_unref(context);
     }
     pa_mainloop_free(loop);
-    return answer.default_sink;
+    return answer;
 }
 
 // The device the server sends new streams to, as the back-end lists it.
 QAudioDevice default_device() {
-    const QByteArray sink = QByteArray::fromStdString(server_default_sink());
+    const QByteArray sink = QByteArray::fromStdString(server_defaults().default_sink);
     if (!sink.isEmpty())
         for (const QAudioDevice& device : QMediaDevices::audioOutputs())
             if (device.id() == sink) return device;
@@ -78,6 +80,17 @@ QAudioDevice default_device() {
 }
 
 } // namespace
+
+QAudioDevice SoundOutputs::default_input() {
+    const QAudioDevice fallback = QMediaDevices::defaultAudioInput();
+    // Without any input listed the server need not be asked (nor waited for).
+    if (fallback.isNull()) return fallback;
+    const QByteArray source = QByteArray::fromStdString(server_defaults().default_source);
+    if (!source.isEmpty())
+        for (const QAudioDevice& device : QMediaDevices::audioInputs())
+            if (device.id() == source) return device;
+    return fallback;
+}
 
 bool SoundOutputs::available() {
     if (!QMediaDevices::defaultAudioOutput().isNull()) return true;

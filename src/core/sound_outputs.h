@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 
+class QAudioDevice;
 class QAudioOutput;
 class QMediaPlayer;
 
@@ -44,6 +45,10 @@ public:
     // back-end would wait for data that never flows. A file already open follows the
     // default by itself, moved by the sound server.
     static Player make_player(QObject* parent);
+    // The input the sound server records from now (a headset's microphone plugged in
+    // since), as the back-end lists it; the back-end's default without a server that
+    // answers; a null device when there is no input at all.
+    static QAudioDevice default_input();
 
     bool notice_shown() const { return m_notice_shown; }
 

@@ -2,6 +2,7 @@
 // socket that does not exist and the sound server's autospawn off, so no output
 // device is there. The program must say so once and work on silently; a waiting
 // playback must return at once (the program's ctest time-out catches a hang).
+#include "audio/voice_recorder.h"
 #include "controls/MyImageList.h"
 #include "core/sound.h"
 #include "e2e/demo_session.h"
@@ -25,6 +26,24 @@ using namespace test;
 
 bool no_output_device() {
     return QMediaDevices::defaultAudioOutput().isNull();
+}
+
+// Without a sound server there is no microphone either: the first press of a record
+// button says so once, whichever recorder it uses, and nothing is saved.
+TEST(NoSoundDevice, RecordingTellsOfTheMissingMicrophoneOnceAndSavesNothing) {
+    ASSERT_TRUE(QMediaDevices::defaultAudioInput().isNull());
+    TempCourse files;
+    std::vector<QString> messages;
+    const auto show = [&](const QString& m) { messages.push_back(m); };
+    VoiceRecorder recorder_a(VoiceRecorder::Reports::each_failure, show, [] { return 0; });
+    VoiceRecorder recorder_b(VoiceRecorder::Reports::none, show, [] { return 1; });
+    EXPECT_FALSE(VoiceRecorder::input_available());
+    EXPECT_FALSE(recorder_a.rec_start());
+    EXPECT_FALSE(recorder_a.rec_start());
+    EXPECT_FALSE(recorder_b.rec_start());
+    EXPECT_EQ(messages, std::vector<QString>{"Brak mikrofonu Open"});
+    EXPECT_FALSE(recorder_a.rec_stop_save(files.path("tmp1.Wav"), 200).recorded);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(files.path("tmp1.Wav"))));
 }
 
 TEST(NoSoundDevice, BothPlayersGoOnSilentlyAfterOneNotice) {

@@ -1,6 +1,6 @@
 // The shared sound player with real recordings through the sound device: the test
-// run's PulseAudio daemon plays into a null sink whose monitor comes back as the
-// default input, so a test can also listen to what was played.
+// run's PulseAudio daemon plays into a null sink whose monitor comes back as the input
+// "loopmic", so a test can also listen to what was played.
 #include "core/sound.h"
 #include "support/named_case.h"
 #include "support/second_sink.h"
@@ -49,8 +49,14 @@ constexpr qint64 position_step_ms = 100;
 
 using test::wait_until;
 
-// Listens to the default input (the monitor of the sink the player plays into) and
-// keeps the RMS level of every 20 ms of it.
+// The input that hears the sink the player plays into.
+QAudioDevice sink_loopback() {
+    for (const QAudioDevice& device : QMediaDevices::audioInputs())
+        if (device.id() == "loopmic") return device;
+    return QMediaDevices::defaultAudioInput();
+}
+
+// Listens to the sink's loopback and keeps the RMS level of every 20 ms of it.
 class SinkListener {
 public:
     enum class Level { silent, soft, loud, other };
@@ -60,7 +66,7 @@ public:
         format.setSampleRate(sample_rate);
         format.setChannelCount(1);
         format.setSampleFormat(QAudioFormat::Int16);
-        m_source = std::make_unique<QAudioSource>(QMediaDevices::defaultAudioInput(), format);
+        m_source = std::make_unique<QAudioSource>(sink_loopback(), format);
         m_input = m_source->start();
         QObject::connect(&m_poll, &QTimer::timeout, [this] { read(); });
         m_poll.start(10);

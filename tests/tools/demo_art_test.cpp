@@ -1,4 +1,5 @@
 #include "controls/button_pictures.h"
+#include "demo_builder/analyser_art.h"
 #include "demo_builder/artwork.h"
 #include "demo_builder/screen_art.h"
 
@@ -54,7 +55,11 @@ const char* const k_text_keys[] = {"title",
                                    "column_repetition",
                                    "column_score",
                                    "learner_question",
-                                   "learner_name"};
+                                   "learner_name",
+                                   "analyser_title",
+                                   "analyser_model",
+                                   "analyser_take",
+                                   "analyser_outline"};
 
 // A wording with every key, each text value being its key (so every label differs).
 QByteArray complete_wording(int language) {
@@ -382,6 +387,80 @@ TEST_F(DemoPicturesTest, EveryPrintoutPictureExists) {
                 drawn += luminance(image.pixel(x, y)) < 200 ? 1 : 0;
         EXPECT_GT(drawn, 10) << "nothing drawn";
         EXPECT_EQ(std::ranges::count(seen, image), 0);
+        seen.push_back(image);
+    }
+}
+
+// The speech analyser's background in each language folder and its four buttons under
+// the course root. The places the program draws its buttons and check boxes on stay
+// plain, each box's caption stands right of it, and the background says its words in
+// the interface's language.
+TEST_F(DemoPicturesTest, SpeechAnalyserPicturesFitTheirWindow) {
+    const auto uniform = [](const QImage& image, const QRect& place) {
+        const QRgb first = image.pixel(place.topLeft());
+        for (int y = place.top(); y <= place.bottom(); ++y)
+            for (int x = place.left(); x <= place.right(); ++x)
+                if (image.pixel(x, y) != first) return false;
+        return true;
+    };
+    const auto darkest = [](const QImage& image, const QRect& place) {
+        int shade = 255;
+        for (int y = place.top(); y <= place.bottom(); ++y)
+            for (int x = place.left(); x <= place.right(); ++x)
+                shade = std::min(shade, luminance(image.pixel(x, y)));
+        return shade;
+    };
+    for (const int language : {0, 1}) {
+        const QString path = output(QStringLiteral("Lang_r/%1/gfx_r/mowa.bmp").arg(language));
+        SCOPED_TRACE(path.toStdString());
+        const QByteArray bytes = read_file(path);
+        ASSERT_EQ(bmp_bit_count(bytes), 24);
+        const QImage image = QImage::fromData(bytes, "BMP");
+        ASSERT_EQ(image.size(), QSize(560, 360));
+        // Model play 56 x 56, record and own play 40 x 40, the two outline boxes.
+        for (const QRect& place :
+             {QRect(456, 44, 56, 56), QRect(456, 212, 40, 40), QRect(506, 212, 40, 40),
+              QRect(456, 110, 20, 20), QRect(456, 278, 20, 20)})
+            EXPECT_TRUE(uniform(image, place)) << "at " << place.x() << "," << place.y();
+        // Dark words on the light ground right of each box, nothing past the edge.
+        EXPECT_LT(darkest(image, QRect(480, 110, 74, 20)), 150);
+        EXPECT_LT(darkest(image, QRect(480, 278, 74, 20)), 150);
+        EXPECT_GE(darkest(image, QRect(554, 100, 4, 200)), 215);
+        // White title letters on the dark strip.
+        EXPECT_LT(luminance(image.pixel(400, 16)), 110);
+        int lightest = 0;
+        for (int x = 10; x < 300; ++x)
+            for (int y = 4; y < 28; ++y)
+                lightest = std::max(lightest, luminance(image.pixel(x, y)));
+        EXPECT_GT(lightest, 200);
+    }
+    ensure_gui_application();
+    QByteArray polish = complete_wording(0);
+    polish.replace("analyser_title=analyser_title", "analyser_title=Analizator mowy");
+    polish.replace("analyser_model=analyser_model", "analyser_model=Wzór");
+    polish.replace("analyser_take=analyser_take", "analyser_take=Twoje nagranie");
+    polish.replace("analyser_outline=analyser_outline", "analyser_outline=Krzywa");
+    QTemporaryDir other;
+    const QString gfx = other.path() + QStringLiteral("/gfx_r/");
+    write_analyser_language_pictures(gfx, read_art_wording(polish, "pl.txt"));
+    const QImage translated(gfx + QStringLiteral("mowa.bmp"));
+    ASSERT_EQ(translated.size(), QSize(560, 360));
+    EXPECT_NE(translated, QImage(output("Lang_r/0/gfx_r/mowa.bmp")));
+
+    std::vector<QImage> seen;
+    for (const char* name : {"mikrofon", "mikrofon_nad", "mikrofon_on", "glosnik"}) {
+        const QString file = output(QStringLiteral("gfx_r/%1.bmp").arg(QLatin1String(name)));
+        SCOPED_TRACE(file.toStdString());
+        const QByteArray bytes = read_file(file);
+        ASSERT_EQ(bmp_bit_count(bytes), 24);
+        const QImage image = QImage::fromData(bytes, "BMP");
+        ASSERT_EQ(image.size(), QSize(40, 40));
+        const QRgb key = bottom_left(image);
+        for (const QPoint corner : {QPoint(0, 0), QPoint(39, 0), QPoint(39, 39)})
+            EXPECT_EQ(image.pixel(corner), key) << corner.x() << "," << corner.y();
+        EXPECT_NE(image.pixel(20, 20), key);
+        EXPECT_EQ(enclosed_key_pixels(image, image.rect()), 0);
+        EXPECT_EQ(std::ranges::count(seen, image), 0) << "same as another button";
         seen.push_back(image);
     }
 }

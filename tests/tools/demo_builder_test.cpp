@@ -202,7 +202,9 @@ const QByteArray k_complete_wording = "interface_language=1\n"
                                       "button_repetitions=a\nbutton_more=a\nbutton_translation=a\n"
                                       "chooser_title=a\ncolumn_exercise=a\ncolumn_level=a\n"
                                       "column_done=a\ncolumn_repetition=a\ncolumn_score=a\n"
-                                      "learner_question=a\nlearner_name=a\n";
+                                      "learner_question=a\nlearner_name=a\n"
+                                      "analyser_title=a\nanalyser_model=a\n"
+                                      "analyser_take=a\nanalyser_outline=a\n";
 
 TEST(ArtWordingTest, ReadsEveryKey) {
     const ArtWording wording = read_art_wording("# comment\n\n" + k_complete_wording, "en.txt");

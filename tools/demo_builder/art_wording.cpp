@@ -50,6 +50,10 @@ constexpr std::array k_text_keys{
     TextKey{"column_score", &ArtWording::column_score},
     TextKey{"learner_question", &ArtWording::learner_question},
     TextKey{"learner_name", &ArtWording::learner_name},
+    TextKey{"analyser_title", &ArtWording::analyser_title},
+    TextKey{"analyser_model", &ArtWording::analyser_model},
+    TextKey{"analyser_take", &ArtWording::analyser_take},
+    TextKey{"analyser_outline", &ArtWording::analyser_outline},
 };
 constexpr auto k_language_key = "interface_language";
 constexpr auto k_greetings_key = "greetings";

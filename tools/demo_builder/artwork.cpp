@@ -1,5 +1,6 @@
 #include "demo_builder/artwork.h"
 
+#include "demo_builder/analyser_art.h"
 #include "demo_builder/art_painting.h"
 #include "demo_builder/demo_course.h"
 #include "demo_builder/dictionary_art.h"
@@ -64,12 +65,14 @@ QStringList build_demo_pictures(const QString& source_dir, const QString& output
         written << write_task_language_pictures(gfx);
         written << write_information_language_pictures(gfx);
         written << write_dictionary_language_pictures(gfx);
+        written << write_analyser_language_pictures(gfx, wording);
     }
     written << write_media_pictures(course_root);
     written << write_help_pictures(course_root);
     written << write_task_pictures(course_root);
     written << write_information_pictures(course_root);
     written << write_printout_pictures(course_root);
+    written << write_analyser_pictures(course_root);
     // The chooser's icons say nothing in words, so every language shares them.
     for (const IconPicture& icon : draw_chooser_icons()) {
         written << write_picture(course_root + QStringLiteral("gfx_r/wybor/") + icon.file,

@@ -56,6 +56,13 @@ struct ArtWording {
     // The learner windows (logowanie.bmp, logow_new.bmp).
     QString learner_question;
     QString learner_name;
+
+    // The speech analyser (mowa.bmp): its title, the captions of its two views and of
+    // their outline check boxes.
+    QString analyser_title;
+    QString analyser_model;
+    QString analyser_take;
+    QString analyser_outline;
 };
 
 // Places on the main menu picture that the program's click areas and image buttons
