@@ -177,6 +177,14 @@ int uni_digits_to_int(std::string_view s) {
     return static_cast<int>(value);
 }
 
+int uni_digits_or_zero(std::string_view s) {
+    try {
+        return uni_digits_to_int(s);
+    } catch (const ConversionError&) {
+        return 0;
+    }
+}
+
 UniString uni_blank_punctuation(std::string_view s, int course_variant) {
     UniString result = uni_trim(s);
     const int units = uni_unit_count(result);

@@ -55,6 +55,9 @@ UniString uni_field(int n, std::string_view s, char16_t c);
 // The number written by the ASCII digit bytes of s, in order ("12#ab3" gives 123).
 // Throws ConversionError when s holds no digit or the number does not fit an int.
 int uni_digits_to_int(std::string_view s);
+// The same, 0 where s holds no digit or a number too large: for a content field whose
+// fault the course check reports and the screen takes as no number.
+int uni_digits_or_zero(std::string_view s);
 // uni_trim(s), then . , ; : ! ? U+00BF U+00A1 (and the apostrophe in course
 // variant 2) replaced by spaces, for comparing typed sentences.
 UniString uni_blank_punctuation(std::string_view s, int course_variant);

@@ -12,13 +12,8 @@ std::vector<OrderWord> parse_ordering(std::string_view kind_line) {
         const int star = uni_find(1, field, "*", true);
         const UniString text = star < 0 ? field : uni_copy(field, 1, star - 1);
         OrderWord word{uni_trim(text), 0};
-        if (star >= 0) {
-            try {
-                word.row = uni_digits_to_int(uni_copy(field, star + 1, uni_unit_count(field)));
-            } catch (const ConversionError&) {
-                word.row = 0;
-            }
-        }
+        if (star >= 0)
+            word.row = uni_digits_or_zero(uni_copy(field, star + 1, uni_unit_count(field)));
         words.push_back(std::move(word));
     }
     return words;

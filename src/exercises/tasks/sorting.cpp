@@ -6,14 +6,6 @@ namespace vimo {
 
 namespace {
 
-int number_or_zero(std::string_view field) {
-    try {
-        return uni_digits_to_int(field);
-    } catch (const ConversionError&) {
-        return 0;
-    }
-}
-
 // The unit after the n-th "#" of line, or one past its end when it has fewer.
 int after_separator(std::string_view line, int n) {
     const int units = uni_unit_count(line);
@@ -28,8 +20,8 @@ int after_separator(std::string_view line, int n) {
 
 SortingContent parse_sorting(std::string_view kind_line) {
     SortingContent content;
-    content.columns_given = number_or_zero(uni_field(2, kind_line, u'#'));
-    content.rows_given = number_or_zero(uni_field(3, kind_line, u'#'));
+    content.columns_given = uni_digits_or_zero(uni_field(2, kind_line, u'#'));
+    content.rows_given = uni_digits_or_zero(uni_field(3, kind_line, u'#'));
     content.columns = std::clamp(content.columns_given, 0, Sorting::kMaxColumns);
     content.rows = std::clamp(content.rows_given, 0, Sorting::kMaxRows);
     for (int c = 1; c <= content.columns; ++c)
