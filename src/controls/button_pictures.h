@@ -5,6 +5,11 @@
 
 namespace vimo::button_picture {
 
+// The vocabulary drill's small buttons (33 x 33): go on to the next word or judge a
+// typed answer, run the tab again, and hear the word.
+inline constexpr int drill_ok = 1;
+inline constexpr int drill_repeat = 2;
+inline constexpr int drill_play = 3;
 inline constexpr int play = 7;
 inline constexpr int dictionary = 11;
 inline constexpr int again = 12;

@@ -103,6 +103,12 @@ std::string cp1250_to_utf8(std::string_view text) {
     return convert(reset(converter), text, "\xEF\xBF\xBD", one_byte);
 }
 
+std::string cp1252_to_utf8(std::string_view text) {
+    if (text.empty()) return {};
+    thread_local const Converter converter("UTF-8", "WINDOWS-1252");
+    return convert(reset(converter), text, "\xEF\xBF\xBD", one_byte);
+}
+
 std::string utf8_to_cp1250(std::string_view text) {
     if (text.empty()) return {};
     thread_local const Converter converter("WINDOWS-1250", "UTF-8");
