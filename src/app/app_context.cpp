@@ -2,6 +2,7 @@
 
 #include "audio/analyser.h"
 #include "audio/voice_recorder.h"
+#include "controls/answer_popup.h"
 #include "controls/button_pictures.h"
 #include "controls/image_strip.h"
 #include "controls/message_window.h"
@@ -14,6 +15,7 @@
 #include "core/text_file.h"
 #include "dictionary/dictionary_screen.h"
 #include "exercises/stand_alone/information_window.h"
+#include "exercises/stand_alone/item_result.h"
 #include "exercises/tasks/options_screen.h"
 #include "exercises/tasks/task_screen.h"
 #include "exercises/tasks/translation_window.h"
@@ -132,10 +134,23 @@ void AppContext::create_screens() {
         .sound = *m_sound,
         .settings = m_learner.settings,
     });
+    m_answer_popup = std::make_unique<TForm6>(m_state.config, &m_buttons, button_picture::ok);
+    m_stand_alone = std::make_unique<StandAloneServices>(StandAloneServices{
+        .screen = *m_services,
+        .recorder_a = *m_recorder_a,
+        .recorder_b = *m_recorder_b,
+        .answer_popup = *m_answer_popup,
+        .links = {
+            .record = [this](const ItemResult& result) { record_item(result); },
+            .closed = [this] { m_chooser->refresh(); },
+            .look_up = [this](const UniString& word, int mode) { look_up(word, mode); },
+            .dictionary = [this] { m_dictionary_window->slownik_open(kFullWindow); },
+        },
+    });
     m_tasks = std::make_unique<TaskRunner>(m_state, m_learner, m_clock, task_links());
     m_kind_screens = std::make_unique<KindScreens>(
         *m_tasks, [this] { show_message(kScreenNotAvailableMessage); });
-    m_kind_screens->create(*m_services);
+    m_kind_screens->create(*m_stand_alone);
 
     m_learner_chooser->on_choose([this](int position) {
         return make_learner_current(position, m_state.config.language_number);
@@ -237,9 +252,20 @@ void AppContext::open_row(const OpenContext& context) {
     open_item(context.item_row(), m_state, m_learner.results, *m_kind_screens);
 }
 
+void AppContext::record_item(const ItemResult& result) {
+    record_item_result(result, m_learner.results, m_learner.repetitions,
+                       repetition_settings(m_learner.settings), m_clock);
+    try {
+        save_learner_files(m_state.config, m_learner);
+    } catch (const FileWriteError& error) {
+        show_message(error.what());
+    }
+}
+
 void AppContext::load_language_resources(CourseProblems& problems) {
     m_main_form->reload_background();
     m_message_window->load_language_resources();
+    m_answer_popup->load_language_resources();
     m_information->load_language_resources();
     load_language_tables(m_state, problems);
     const std::string language_folder = m_state.config.course_root + m_state.config.language_folder;

@@ -27,6 +27,7 @@ namespace vimo {
 class SoundOutputs;
 class SoundService;
 class TMainForm;
+class TForm6;
 class TForm20;
 class TForm24;
 class TPodkladForm;
@@ -80,6 +81,8 @@ private:
     // reports problems of its files.
     void change_language(int language);
     void show_message(const std::string& text);
+    // A stand-alone exercise's result: stored, and the learner's files saved.
+    void record_item(const ItemResult& result);
 
     CourseState m_state;
     LearnerState m_learner;
@@ -98,6 +101,8 @@ private:
     std::unique_ptr<HelpLinks> m_help;          // F1 and the help buttons of every screen
     InstructionWordTable m_instructions;        // what the open task screen's instruction painted
     std::unique_ptr<ScreenServices> m_services; // what every exercise screen is made with
+    std::unique_ptr<TForm6> m_answer_popup;     // the learner's answer, on the drill and sentences
+    std::unique_ptr<StandAloneServices> m_stand_alone; // the stand-alone screens' further parts
     std::unique_ptr<TaskRunner> m_tasks;
     std::unique_ptr<KindScreens> m_kind_screens; // the screens the chooser's rows open
     std::unique_ptr<Tkas_powt_Form> m_confirm_delete_repetitions;

@@ -1,5 +1,6 @@
 #include "app/kind_screens.h"
 
+#include "exercises/stand_alone/vocabulary_screen.h"
 #include "exercises/tasks/definitions_screen.h"
 #include "exercises/tasks/matching_screen.h"
 #include "exercises/tasks/multiple_choice_screen.h"
@@ -26,6 +27,15 @@ constexpr TaskScreenMaker kTaskScreens[] = {
     {&make_task_screen<TC_DDVForm>},
 };
 
+template <typename Screen>
+std::unique_ptr<ItemScreens> make_item_screen(StandAloneServices& services) {
+    return std::make_unique<Screen>(services);
+}
+
+constexpr ItemScreenMaker kItemScreens[] = {
+    {KindScreen::vocabulary_drill, &make_item_screen<TForm4>},
+};
+
 } // namespace
 
 std::span<const TaskScreenMaker> task_screen_makers() {
@@ -34,15 +44,15 @@ std::span<const TaskScreenMaker> task_screen_makers() {
 
 std::span<const ItemScreenMaker> item_screen_makers() {
     // The stand-alone exercise screens join here as they are written.
-    return {};
+    return kItemScreens;
 }
 
 KindScreens::KindScreens(TaskRunner& tasks, std::function<void()> not_available)
     : m_tasks(tasks), m_not_available(std::move(not_available)) {}
 
-void KindScreens::create(ScreenServices& services) {
+void KindScreens::create(StandAloneServices& services) {
     for (const TaskScreenMaker& maker : task_screen_makers()) {
-        m_task_screens.push_back(maker.make(services));
+        m_task_screens.push_back(maker.make(services.screen));
         m_tasks.add_screen(*m_task_screens.back());
     }
     for (const ItemScreenMaker& maker : item_screen_makers()) {
@@ -97,8 +107,9 @@ void KindScreens::open_letter(const std::string& page, int parameter) {
     reach(KindScreen::letters, [&](ItemScreens& s) { s.open_letter(page, parameter); });
 }
 
-void KindScreens::open_vocabulary(const std::string& file, int mode) {
-    reach(KindScreen::vocabulary_drill, [&](ItemScreens& s) { s.open_vocabulary(file, mode); });
+void KindScreens::open_vocabulary(const std::string& item, const std::string& file, int mode) {
+    reach(KindScreen::vocabulary_drill,
+          [&](ItemScreens& s) { s.open_vocabulary(item, file, mode); });
 }
 
 } // namespace vimo

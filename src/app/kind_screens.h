@@ -5,6 +5,7 @@
 
 #include "app/task_runner.h"
 #include "core/exercise_kinds.h"
+#include "exercises/stand_alone/stand_alone_services.h"
 #include "exercises/tasks/screen_services.h"
 #include "navigation/open_item.h"
 
@@ -25,7 +26,7 @@ struct TaskScreenMaker {
 // A stand-alone exercise screen, reached through the chooser's hooks of its kind.
 struct ItemScreenMaker {
     KindScreen screen;
-    std::unique_ptr<ItemScreens> (*make)(ScreenServices& services);
+    std::unique_ptr<ItemScreens> (*make)(StandAloneServices& services);
 };
 
 // The screens in the order the program makes them.
@@ -38,11 +39,12 @@ public:
     KindScreens(TaskRunner& tasks, std::function<void()> not_available);
 
     // Makes every screen of the makers; the task screens join the runner.
-    void create(ScreenServices& services);
+    void create(StandAloneServices& services);
     // The screen that opens the rows of kind screen (one per kind screen).
     void add(KindScreen screen, ItemScreens& opener);
 
     const std::vector<std::unique_ptr<TaskScreen>>& task_screens() const { return m_task_screens; }
+    const std::vector<std::unique_ptr<ItemScreens>>& item_screens() const { return m_item_screens; }
 
     void open_comprehension(const ComprehensionLesson& lesson, int ordinal) override;
     void open_sentences(int section, int mode) override;
@@ -52,7 +54,7 @@ public:
     void open_sentence_drag_drop(int item) override;
     void open_curiosity(int item) override;
     void open_letter(const std::string& page, int parameter) override;
-    void open_vocabulary(const std::string& file, int mode) override;
+    void open_vocabulary(const std::string& item, const std::string& file, int mode) override;
 
 private:
     // Hands the request to the screen of kind screen, or says it is not there.

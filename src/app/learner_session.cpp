@@ -6,6 +6,11 @@
 
 namespace vimo {
 
+void save_learner_files(const Config& config, const LearnerState& learner) {
+    learner.results.results_save(results_file_path(config));
+    learner.repetitions.powt_save(repetitions_file_path(config));
+}
+
 std::vector<std::string> choose_learner(CourseState& course, LearnerState& learner, int position,
                                         int default_language, const Clock& clock) {
     const std::vector<Learner>& list = learner.learners.learners();

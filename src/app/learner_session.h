@@ -28,6 +28,10 @@ struct LearnerState {
 // language resources. Returns the notices to show the learner (a damaged file that was
 // kept aside, a course larger than the store). Throws CourseFileError or
 // FileWriteError when a file cannot be read or written.
+// Replaces the learner's results and repetitions files with the stores. Throws
+// FileWriteError; a file not written is left as it was.
+void save_learner_files(const Config& config, const LearnerState& learner);
+
 std::vector<std::string> choose_learner(CourseState& course, LearnerState& learner, int position,
                                         int default_language, const Clock& clock);
 

@@ -110,8 +110,7 @@ void TaskRunner::close_task() {
 
 void TaskRunner::save_files() {
     try {
-        m_learner.results.results_save(results_file_path(m_course.config));
-        m_learner.repetitions.powt_save(repetitions_file_path(m_course.config));
+        save_learner_files(m_course.config, m_learner);
     } catch (const FileWriteError& error) {
         if (m_links.show_message) m_links.show_message(error.what());
     }

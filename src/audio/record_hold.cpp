@@ -41,12 +41,16 @@ RecordCaller analyser_caller(const Config& config) {
 }
 
 RecordHold::RecordHold(QWidget& button, Recorder& recorder, RecordCaller caller, Hooks hooks)
-    : QObject(&button), m_recorder(recorder), m_caller(std::move(caller)),
+    : RecordHold(static_cast<QObject*>(&button), recorder, std::move(caller), std::move(hooks)) {
+    button.installEventFilter(this);
+}
+
+RecordHold::RecordHold(QObject* parent, Recorder& recorder, RecordCaller caller, Hooks hooks)
+    : QObject(parent), m_recorder(recorder), m_caller(std::move(caller)),
       m_hooks(std::move(hooks)) {
     m_auto_stop.setSingleShot(true);
     // The auto-stop acts as the release.
     connect(&m_auto_stop, &QTimer::timeout, this, &RecordHold::release);
-    button.installEventFilter(this);
 }
 
 void RecordHold::press() {

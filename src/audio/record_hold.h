@@ -50,6 +50,9 @@ public:
 
     // Attaches the protocol to button; recorder outlives it.
     RecordHold(QWidget& button, Recorder& recorder, RecordCaller caller, Hooks hooks);
+    // For a screen whose record buttons are painted areas: it calls press and release
+    // itself.
+    RecordHold(QObject* parent, Recorder& recorder, RecordCaller caller, Hooks hooks);
 
     // A take of this screen's run reached the minimum; cleared when the next starts.
     bool own_recording() const { return m_own_recording; }

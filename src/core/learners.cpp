@@ -84,18 +84,27 @@ void LearnerList::load(const std::string& path) {
     m_learners = std::move(learners);
 }
 
-AddLearnerResult LearnerList::add_learner(std::string_view name,
-                                          const BeforeRename& before_rename) {
+AddLearnerResult LearnerList::add_learner(std::string_view name, const BeforeRename& before_rename,
+                                          const MakeFiles& make_files) {
     if (m_path.empty()) throw std::logic_error("add_learner: no learner list was loaded");
     const std::string new_name(trim_8bit(name));
     const AddLearnerOutcome refusal = check_new_name(new_name);
     if (refusal != AddLearnerOutcome::added) return {refusal};
 
-    std::vector<Learner> updated = m_learners;
-    updated.push_back({*next_number(), new_name});
-    write_file_atomically(resolve_path(m_path), learner_list_text(updated), before_rename);
-    m_learners = std::move(updated);
-    return {AddLearnerOutcome::added, static_cast<int>(m_learners.size()) - 1};
+    const std::vector<Learner> before = m_learners;
+    m_learners.push_back({*next_number(), new_name});
+    const int position = static_cast<int>(m_learners.size()) - 1;
+    try {
+        if (make_files && !make_files(position)) {
+            m_learners = before;
+            return {AddLearnerOutcome::files_not_made};
+        }
+        write_file_atomically(resolve_path(m_path), learner_list_text(m_learners), before_rename);
+    } catch (...) {
+        m_learners = before;
+        throw;
+    }
+    return {AddLearnerOutcome::added, position};
 }
 
 AddLearnerOutcome LearnerList::check_new_name(std::string_view name) const {

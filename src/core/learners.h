@@ -7,6 +7,7 @@
 #include "core/config.h"
 #include "core/settings.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,6 +30,7 @@ enum class AddLearnerOutcome {
     name_taken,             // equals a learner's name ignoring letter case
     list_full,              // 250 learners
     no_number_left,         // the largest number is the largest int
+    files_not_made,         // the learner's files could not be made: not listed
 };
 
 struct AddLearnerResult {
@@ -51,12 +53,19 @@ public:
     // the first "=" is not a decimal integer.
     void load(const std::string& path);
 
+    // Makes the new learner's files: called with the learner's position while the
+    // learner is in the list but not yet in its file; false when they could not be made.
+    using MakeFiles = std::function<bool(int position)>;
+
     // Adds a learner named name (UTF-8, trimmed first) with the number after the
     // largest, and rewrites the file atomically with every learner as number "="
-    // name. Refused names leave list and file unchanged. Throws FileWriteError when
-    // the file cannot be written (the list is then unchanged) and std::logic_error
-    // when no list was loaded.
-    AddLearnerResult add_learner(std::string_view name, const BeforeRename& before_rename = {});
+    // name. A learner is listed in the file only once make_files made their files,
+    // so a learner who could never be chosen is never listed. Refused names, files
+    // not made and a make_files that throws leave list and file unchanged. Throws
+    // FileWriteError when the file cannot be written (the list is then unchanged) and
+    // std::logic_error when no list was loaded.
+    AddLearnerResult add_learner(std::string_view name, const BeforeRename& before_rename = {},
+                                 const MakeFiles& make_files = {});
 
     const std::vector<Learner>& learners() const { return m_learners; }
 

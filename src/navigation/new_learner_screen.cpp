@@ -151,8 +151,15 @@ void TForm10::show_message(const UniString& text) {
 void TForm10::confirm() {
     if (m_ok->isHidden()) return;
     AddLearnerResult result;
+    const int language = new_learner_language(m_state.config, chosen_language());
+    // The learner is chosen (their files made) before the list names them.
+    LearnerList::MakeFiles make_current;
+    if (m_learner_added)
+        make_current = [this, language](int position) {
+            return m_learner_added(position, language);
+        };
     try {
-        result = m_learners.add_learner(m_name->text().toStdString());
+        result = m_learners.add_learner(m_name->text().toStdString(), {}, make_current);
     } catch (const FileWriteError& error) {
         show_message(qstring_to_uni(QString::fromStdString(error.what())));
         return;
@@ -160,6 +167,11 @@ void TForm10::confirm() {
     switch (result.outcome) {
     case AddLearnerOutcome::added:
         break;
+    case AddLearnerOutcome::files_not_made:
+        // The learner was told why; nobody new is listed.
+        m_chosen = false;
+        accept();
+        return;
     case AddLearnerOutcome::name_taken:
         m_name->clear();
         show_message(m_state.texts.text(name_taken_text));
@@ -180,8 +192,7 @@ void TForm10::confirm() {
         show_message(qstring_to_uni(QString::fromUtf8(kNoLearnerNumberLeftMessage)));
         return;
     }
-    const int language = new_learner_language(m_state.config, chosen_language());
-    m_chosen = m_learner_added && m_learner_added(result.position, language);
+    m_chosen = static_cast<bool>(m_learner_added);
     accept();
 }
 

@@ -128,7 +128,8 @@ bool open_item(const ItemRow& row, const CourseState& course, const ResultsStore
     }
     case KindSource::word_lists:
         if (row.title.size() <= 1) return false;
-        screens.open_vocabulary("cw_r\\" + row.title.substr(1) + ".bc4", mode_of(row.kind));
+        screens.open_vocabulary(row.name, "cw_r\\" + row.title.substr(1) + ".bc4",
+                                mode_of(row.kind));
         return true;
     case KindSource::catalogue:
         // The catalogue's items are numbered by their entry in kurs_cwiczu.kvt.

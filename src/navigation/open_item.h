@@ -36,8 +36,10 @@ public:
     virtual void open_curiosity(int /*item*/) {}
     // page: "Listy_r\" + the letter's file + ".htm"
     virtual void open_letter(const std::string& /*page*/, int /*parameter*/) {}
+    // item: the row's item name ("slo_3"), under which the drill's results are kept;
     // file: "cw_r\" + the item title without its first character + ".bc4"
-    virtual void open_vocabulary(const std::string& /*file*/, int /*mode*/) {}
+    virtual void open_vocabulary(const std::string& /*item*/, const std::string& /*file*/,
+                                 int /*mode*/) {}
 };
 
 // The clicked row: its record's item name, kind code and title, and for the rows of a

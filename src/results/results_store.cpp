@@ -166,6 +166,14 @@ void add_dialogues(Builder& b, const CourseTables& t) {
     }
 }
 
+} // namespace
+
+WordListPlace word_list_place(std::string_view line2) {
+    return {two_digit_number(line2, 7), two_digit_number(line2, 9) - 59};
+}
+
+namespace {
+
 void add_word_lists(Builder& b, const Config& config, const std::vector<std::string>& names) {
     const std::size_t listed = std::min(names.size(), kMaxWordLists);
     for (std::size_t i = 0; i < listed; ++i) {
@@ -173,11 +181,9 @@ void add_word_lists(Builder& b, const Config& config, const std::vector<std::str
         const auto lines = read_8bit_lines(path);
         if (!lines) continue; // gone since it was listed: its number still counts
         const std::string x = lines->size() >= 2 ? (*lines)[1] : std::string();
-        int level = 0;
-        int group = 0;
+        WordListPlace place;
         try {
-            level = two_digit_number(x, 7);
-            group = two_digit_number(x, 9) - 59;
+            place = word_list_place(x);
         } catch (const ConversionError& error) {
             throw CourseFileError(path, 2,
                                   "expected the level in characters 7 and 8 and the group "
@@ -187,7 +193,8 @@ void add_word_lists(Builder& b, const Config& config, const std::vector<std::str
         for (const ExerciseKind& kind : exercise_kinds()) {
             if (kind.source != KindSource::word_lists) continue;
             b.add(std::string(kind.prefix) + std::to_string(i + 1),
-                  std::string(kind.title_prefix) + x.substr(0, 4), kind.code, level, group);
+                  std::string(kind.title_prefix) + x.substr(0, 4), kind.code, place.level,
+                  place.group);
         }
     }
 }

@@ -27,6 +27,14 @@ std::string lower_item_name(std::string_view name);
 // learner folder + results file name ("v1r2_55" ...).
 std::string results_file_path(const Config& config);
 
+// Where a word list's records go: the level in characters 7-8 and the group (+ 59) in
+// 9-10 of its second line. Throws ConversionError when they are not numbers.
+struct WordListPlace {
+    int level = 0;
+    int group = 0;
+};
+WordListPlace word_list_place(std::string_view line2);
+
 // Lesson groups in records: the Windows-1250 form of the group's trimmed UTF-16 id and
 // name, so that a record's 12-byte area holds 12 characters of the id and the 50-byte
 // area 50 characters of the name, and the server receives 8-bit text.

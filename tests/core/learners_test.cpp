@@ -275,3 +275,38 @@ TEST_F(Learners, ChosenLearnerWithASettingsFileGetsItsLanguage) {
 
 } // namespace
 } // namespace vimo
+
+namespace vimo {
+namespace {
+
+TEST(LearnersFiles, ALearnerIsListedOnlyOnceTheirFilesAreMade) {
+    test::TempCourse course;
+    course.write_8bit("usr.t", {"1=Ewa"});
+    LearnerList list;
+    list.load(course.path("usr.t"));
+    int seen = -1;
+    const AddLearnerResult refused = list.add_learner("Ola", {}, [&](int position) {
+        seen = position;
+        EXPECT_EQ(list.learners()[static_cast<std::size_t>(position)].name, "Ola");
+        return false;
+    });
+    EXPECT_EQ(refused.outcome, AddLearnerOutcome::files_not_made);
+    EXPECT_EQ(seen, 1);
+    EXPECT_EQ(list.learners().size(), 1u);
+    LearnerList reread;
+    reread.load(course.path("usr.t"));
+    EXPECT_EQ(reread.learners().size(), 1u) << "usr.t names no learner without files";
+
+    EXPECT_THROW(
+        list.add_learner("Ola", {}, [](int) -> bool { throw CourseFileError("f", 2, "x"); }),
+        CourseFileError);
+    EXPECT_EQ(list.learners().size(), 1u);
+
+    const AddLearnerResult added = list.add_learner("Ola", {}, [](int) { return true; });
+    EXPECT_EQ(added.outcome, AddLearnerOutcome::added);
+    reread.load(course.path("usr.t"));
+    EXPECT_EQ(reread.learners().size(), 2u);
+}
+
+} // namespace
+} // namespace vimo

@@ -27,8 +27,8 @@ public:
     void open_letter(const std::string& page, int parameter) override {
         opened = "letter " + page + " " + std::to_string(parameter);
     }
-    void open_vocabulary(const std::string& file, int mode) override {
-        opened = "vocabulary " + file + " " + std::to_string(mode);
+    void open_vocabulary(const std::string& item, const std::string& file, int mode) override {
+        opened = "vocabulary " + item + " " + file + " " + std::to_string(mode);
     }
 
 private:
@@ -81,7 +81,7 @@ TEST_F(OpenItem, EachPrefixOpensItsScreen) {
         {{"zda_2", 51, "DZIAL=G1=(2)"}, "sentences 2 mode 2"},
         {{"dia_1", 74, ""}, "dialogue 1 mode 5"},
         {{"lst_1", 57, "L1"}, "letter Listy_r\\list1.htm 7"},
-        {{"slo_3", 62, "Sdom1"}, "vocabulary cw_r\\dom1.bc4 3"},
+        {{"slo_3", 62, "Sdom1"}, "vocabulary slo_3 cw_r\\dom1.bc4 3"},
         {{"rpg_1", 54, ""}, "listening 1"},
         {{"zdn_2", 56, ""}, "recording 2"},
         {{"zdd_3", 59, ""}, "drag 3"},

@@ -617,7 +617,7 @@ TEST(VocabularyDrill, ThreeWordsWithTwoTranslationsShowATask) {
     EXPECT_EQ(rig.reports.back().score, 100);
 }
 
-TEST(RecordDrillResult, StoresTheTabsKindAndItsRepetition) {
+TEST(DrillItemResult, StoresTheTabsKindAndItsRepetition) {
     test::FixedClock clock(std::chrono::system_clock::time_point(std::chrono::hours(24 * 20000)));
     ResultsStore results;
     for (int code = 60; code <= 64; ++code) {
@@ -628,8 +628,8 @@ TEST(RecordDrillResult, StoresTheTabsKindAndItsRepetition) {
     }
     RepetitionStore repetitions;
     const RepetitionSettings settings;
-    record_drill_result({3, 40}, "slo_2", results, repetitions, settings, clock);
-    record_drill_result({1, 100}, "slo_2", results, repetitions, settings, clock);
+    record_item_result(drill_item_result({3, 40}, "slo_2"), results, repetitions, settings, clock);
+    record_item_result(drill_item_result({1, 100}, "slo_2"), results, repetitions, settings, clock);
     EXPECT_EQ(results.records()[2].score, 40);
     EXPECT_EQ(results.records()[2].completed, 1);
     EXPECT_EQ(results.records()[0].score, 100);

@@ -270,3 +270,65 @@ TEST(CourseTool, ResultsDumpsWholeRecordsAndReportsAPartialOne) {
 
 } // namespace
 } // namespace vimo
+
+namespace vimo {
+namespace {
+
+// A word list under cw_r\ of the small course: ten header lines, the second giving
+// level 1 and group 1, then the records.
+void write_word_list(const test::TempCourse& course, const std::string& name,
+                     const std::vector<std::string>& records, const std::string& line2 = "") {
+    std::vector<std::string> lines(10, name);
+    lines[1] = line2.empty() ? name + "cw0160" : line2;
+    lines.insert(lines.end(), records.begin(), records.end());
+    course.write_8bit("cw_r/" + name + ".bc4", lines);
+}
+
+TEST(CourseTool, WordsPrintsTheRecordsAndTheDrillAsTheDrillReadsThem) {
+    test::TempCourse course;
+    write_small_course(course);
+    course.write_8bit("prof_r.txt", {"Kurs", "3", "0"}); // the French course
+    write_word_list(course, "fr1",
+                    {"01 100007 01 p\xE8re =ojciec=\xB3za==n=p.wav=0===cw=0",
+                     "01 100002 01 m\xE8re =matka========0",
+                     "01 100007 01 again =znowu========cw=60001"});
+    const ToolRun words = run({"words", course.root(), "fr1"});
+    ASSERT_EQ(words.status, 0) << words.err;
+    std::istringstream lines(words.out);
+    std::string first;
+    std::getline(lines, first);
+    EXPECT_EQ(first, "{\"n\":1,\"group\":1,\"sound_kind\":1,\"word_id\":7,\"word_class\":1,"
+                     "\"word\":\"père\",\"translation\":\"ojciec\",\"third_form\":\"łza\","
+                     "\"alternatives\":\"\",\"note\":\"n\",\"sound\":\"p.wav\",\"drill\":true,"
+                     "\"example_id\":0}");
+    EXPECT_EQ(std::count(words.out.begin(), words.out.end(), '\n'), 3);
+    EXPECT_NE(words.out.find("\"drill\":false"), std::string::npos);
+    // Both drill marks of number 7 drill its first record.
+    const ToolRun drill = run({"words", course.root(), "fr1", "--drill"});
+    EXPECT_EQ(drill.out, "{\"position\":1,\"record\":1}\n{\"position\":2,\"record\":1}\n");
+
+    EXPECT_EQ(run({"words", course.root(), "none"}).status, 1);
+    EXPECT_EQ(run({"words", course.root()}).status, 2);
+    EXPECT_EQ(run({"words", course.root(), "fr1", "--all"}).status, 2);
+}
+
+TEST(CourseTool, CheckNamesTheWordListLinesANewLearnerOrTheDrillCannotRead) {
+    test::TempCourse course;
+    write_small_course(course);
+    write_word_list(course, "ok1", {"01 100001 01 cat =kot========cw=0"});
+    write_word_list(course, "bad2", {"01 100001 01 cat =kot========cw=0"}, "bad2cwxx60");
+    write_word_list(course, "bad3",
+                    {"01 100001 01 cat =kot========cw=0", "01 1000x2 01 dog =pies"});
+    write_word_list(course, "none4", {"01 100001 01 cat =kot"});
+    const ToolRun check = run({"check", course.root()});
+    EXPECT_EQ(check.status, 1);
+    EXPECT_EQ(check.out.find("cw_r/ok1.bc4"), std::string::npos) << check.out;
+    EXPECT_NE(check.out.find("cw_r/bad2.bc4:2: error: expected the level"), std::string::npos)
+        << check.out;
+    EXPECT_NE(check.out.find("cw_r/bad3.bc4:12: error:"), std::string::npos) << check.out;
+    EXPECT_NE(check.out.find("columns 5 to 9"), std::string::npos) << check.out;
+    EXPECT_NE(check.out.find("cw_r/none4.bc4:0: warning:"), std::string::npos) << check.out;
+}
+
+} // namespace
+} // namespace vimo

@@ -7,11 +7,14 @@
 #include "core/loader_support.h"
 #include "core/paths.h"
 #include "core/startup.h"
+#include "core/text_file.h"
+#include "exercises/stand_alone/vocabulary.h"
 #include "exercises/tasks/definitions.h"
 #include "exercises/tasks/matching.h"
 #include "exercises/tasks/multiple_choice.h"
 #include "exercises/tasks/ordering.h"
 #include "exercises/tasks/sorting.h"
+#include "results/results_store.h"
 
 #include <algorithm>
 #include <utility>
@@ -233,6 +236,35 @@ void warn_about_task_contents(const LoadedCourse& course, CourseProblems& proble
     }
 }
 
+// Every word list: the second line that a new learner's results need, and each record
+// as the vocabulary drill reads it.
+void check_word_list_files(const LoadedCourse& course, CourseProblems& problems) {
+    const Config& config = course.config;
+    for (const std::string& name : list_word_lists(config.course_root)) {
+        const std::string path = config.course_path("cw_r\\" + name);
+        const std::string file = relative_name(config, path);
+        const std::optional<std::vector<std::string>> lines = read_8bit_lines(resolve_path(path));
+        if (!lines) continue;
+        try {
+            word_list_place(lines->size() >= 2 ? (*lines)[1] : std::string());
+        } catch (const ConversionError& error) {
+            problems.error(file, 2,
+                           "expected the level in characters 7 and 8 and the group in 9 and 10, "
+                           "found \"" +
+                               error.text() + "\": no new learner can be created");
+        }
+        try {
+            const std::optional<WordFile> words = load_word_file(path, config.course_variant);
+            if (words && words->drill_ids.empty())
+                problems.warning(file, 0,
+                                 "no record carries the drill mark \"cw\": the "
+                                 "list's exercises do not open");
+        } catch (const CourseFileError& error) {
+            problems.error(file, error.line(), error.problem());
+        }
+    }
+}
+
 } // namespace
 
 LoadedCourse load_course_for_check(const std::string& course_root) {
@@ -269,6 +301,7 @@ void add_reference_warnings(const LoadedCourse& course, CourseProblems& problems
     warn_about_texts(course, problems);
     warn_about_letters_and_dialogues(course, problems);
     warn_about_task_contents(course, problems);
+    check_word_list_files(course, problems);
 }
 
 int check_course(const std::string& course_root, std::ostream& out, std::ostream& err) {

@@ -24,7 +24,9 @@ struct LoadedCourse {
 LoadedCourse load_course_for_check(const std::string& course_root);
 
 // Adds the warnings: files that tables name and that do not exist, tasks of no text,
-// texts without tasks, catalogue entries of an unknown type.
+// texts without tasks, catalogue entries of an unknown type; and the errors of the word
+// lists (a second line without the level and group a new learner needs, a record the
+// drill cannot read).
 // Loads slowniku.txt into course.dictionary; a file past the table's capacity is an
 // error at the first entry left out (the program ends after start-up on it).
 void load_dictionary_for_check(LoadedCourse& course);

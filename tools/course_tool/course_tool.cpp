@@ -5,9 +5,11 @@
 #include "core/paths.h"
 #include "core/qt_text.h"
 #include "core/startup.h"
+#include "core/text_file.h"
 #include "course_tool/course_check.h"
 #include "course_tool/json_lines.h"
 #include "dictionary/dictionary.h"
+#include "exercises/stand_alone/vocabulary.h"
 #include "repetitions/repetition_store.h"
 #include "results/record_file.h"
 #include "results/results_store.h"
@@ -32,6 +34,7 @@ const char* const tool_help =
     "  items COURSE_ROOT       the results records a new learner gets, as JSON Lines\n"
     "  results FILE            a learner's results file, as JSON Lines\n"
     "  repetitions FILE        a learner's repetition file, as JSON Lines\n"
+    "  words COURSE_ROOT NAME [--drill]  the word list cw_r\\NAME.bc4, as JSON Lines\n"
     "  lookup COURSE_ROOT (--word WORD | --letter L | --query TEXT [--translations]\n"
     "         [--whole-words])  the dictionary window's look-up, as JSON Lines\n"
     "\n"
@@ -47,7 +50,8 @@ const std::map<std::string, std::string> command_help{
      "  FILE:LINE: warning: message   legal, but likely a mistake (a missing recording,\n"
      "                                picture, page or word list; a task of no text; a text\n"
      "                                without tasks; a catalogue entry of an unknown type;\n"
-     "                                a blank or short line of the dictionary)\n"
+     "                                a blank or short line of the dictionary; a word\n"
+     "                                list without drilled words)\n"
      "FILE is relative to COURSE_ROOT; LINE counts from 1 and is 0 for the whole file.\n"
      "Exit status: 0 without errors (warnings allowed), 1 with errors.\n"},
     {"items",
@@ -70,6 +74,16 @@ const std::map<std::string, std::string> command_help{
      "kind, task_id, interval, due, last_done, task_pos.\n"
      "A file that ends in a partial record: its whole records are printed, the partial one\n"
      "is reported on standard error and the exit status is 1.\n"},
+    {"words",
+     "Usage: vimo-course words COURSE_ROOT NAME [--drill]\n"
+     "\n"
+     "Reads the word list cw_r\\NAME.bc4 as the vocabulary drill reads it and prints one\n"
+     "JSON object per word record, in record order: n, group, sound_kind, word_id,\n"
+     "word_class, word, translation, third_form, alternatives, note, sound, drill,\n"
+     "example_id (texts in UTF-8: the word and the alternatives decoded in the course's\n"
+     "character set, the Polish fields as Windows-1250).\n"
+     "With --drill it prints the drill list instead: one {\"position\", \"record\"} per line.\n"
+     "Exit status: 0; 1 when the file cannot be read; 2 on bad arguments.\n"},
     {"lookup",
      "Usage: vimo-course lookup COURSE_ROOT (--word WORD | --letter L |\n"
      "                                       --query TEXT [--translations] [--whole-words])\n"
@@ -298,6 +312,61 @@ int lookup(const LookupRequest& request, std::ostream& out, std::ostream& err) {
     return 0;
 }
 
+std::string word_line(int n, const WordRecord& r) {
+    return JsonLine()
+        .number("n", n)
+        .number("group", r.group)
+        .number("sound_kind", r.sound_kind)
+        .number("word_id", r.word_id)
+        .number("word_class", r.word_class)
+        .text("word", r.word)
+        .text("translation", r.translation)
+        .text("third_form", r.third_form)
+        .text("alternatives", r.alternatives)
+        .text("note", r.note)
+        .text("sound", r.sound)
+        .boolean("drill", r.drilled())
+        .number("example_id", r.example_id)
+        .str();
+}
+
+int words(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    const bool drill = arguments.size() == 3;
+    const CourseRootChoice choice = find_course_root("", {"--course-root", arguments[0]});
+    if (choice.failure) {
+        err << choice.failure->text << ": " << choice.failure->detail << '\n';
+        return 1;
+    }
+    const Configuration configuration = configure(choice.root);
+    const Config& config = configuration.config;
+    const std::string path = config.course_path("cw_r\\" + arguments[1] + ".bc4");
+    std::optional<WordFile> list;
+    try {
+        list = load_word_file(path, config.course_variant);
+    } catch (const CourseFileError& error) {
+        err << course_relative_name(config.course_root, error.file()) << ":" << error.line() << ": "
+            << error.problem() << '\n';
+        return 1;
+    }
+    if (!list) {
+        err << "cw_r/" << arguments[1] << ".bc4: the file does not exist\n";
+        return 1;
+    }
+    build_drill_list(*list);
+    if (drill) {
+        for (std::size_t k = 0; k < list->drill.size(); ++k)
+            out << JsonLine()
+                       .number("position", static_cast<long long>(k) + 1)
+                       .number("record", list->drill[k])
+                       .str()
+                << '\n';
+        return 0;
+    }
+    for (int n = 1; n <= list->size(); ++n)
+        out << word_line(n, list->record(n)) << '\n';
+    return 0;
+}
+
 } // namespace
 
 int run_course_tool(const std::vector<std::string>& arguments, std::ostream& out,
@@ -324,6 +393,15 @@ int run_course_tool(const std::vector<std::string>& arguments, std::ostream& out
             return 2;
         }
         return lookup(*request, out, err);
+    }
+    if (command == "words") {
+        const bool fits =
+            arguments.size() == 3 || (arguments.size() == 4 && arguments[3] == "--drill");
+        if (!fits) {
+            err << help->second;
+            return 2;
+        }
+        return words({arguments.begin() + 1, arguments.end()}, out, err);
     }
     if (arguments.size() != 2) {
         err << help->second;

@@ -53,6 +53,12 @@ JsonLine& JsonLine::number(std::string_view name, long long value) {
     return *this;
 }
 
+JsonLine& JsonLine::boolean(std::string_view name, bool value) {
+    key(name);
+    m_body += value ? "true" : "false";
+    return *this;
+}
+
 JsonLine& JsonLine::text(std::string_view name, std::string_view value) {
     key(name);
     m_body += '"';

@@ -12,6 +12,7 @@ public:
     JsonLine& number(std::string_view key, long long value);
     // value is UTF-8; quotes, backslashes and control characters are escaped.
     JsonLine& text(std::string_view key, std::string_view value);
+    JsonLine& boolean(std::string_view key, bool value);
     // The object, "{...}", without a line end.
     std::string str() const { return "{" + m_body + "}"; }
 

@@ -4,6 +4,7 @@
 #include "demo_builder/art_painting.h"
 #include "demo_builder/demo_course.h"
 #include "demo_builder/dictionary_art.h"
+#include "demo_builder/drill_art.h"
 #include "demo_builder/help_art.h"
 #include "demo_builder/information_art.h"
 #include "demo_builder/media_art.h"
@@ -73,6 +74,7 @@ QStringList build_demo_pictures(const QString& source_dir, const QString& output
     written << write_information_pictures(course_root);
     written << write_printout_pictures(course_root);
     written << write_analyser_pictures(course_root);
+    written << write_drill_files(course_root);
     // The chooser's icons say nothing in words, so every language shares them.
     for (const IconPicture& icon : draw_chooser_icons()) {
         written << write_picture(course_root + QStringLiteral("gfx_r/wybor/") + icon.file,

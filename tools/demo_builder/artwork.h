@@ -96,9 +96,10 @@ QImage draw_main_menu(const ArtWording& wording);
 QImage draw_exit_window(const ArtWording& wording);
 
 // Draws the pictures of every wording file in source_dir/art into
-// output_dir/Lang_r/N/gfx_r/ and Lang_r/N/but_r/, and the chooser's icons into
-// output_dir/gfx_r/wybor/, and returns the paths written. Needs a QGuiApplication
-// (fonts).
+// output_dir/Lang_r/N/gfx_r/ and Lang_r/N/but_r/, the chooser's icons into
+// output_dir/gfx_r/wybor/, the shared pictures of the other screens, and the vocabulary
+// drill's backgrounds, icons and wrong-answer sound (drill_art.h), and returns the paths
+// written. Needs a QGuiApplication (fonts).
 QStringList build_demo_pictures(const QString& source_dir, const QString& output_dir);
 
 } // namespace vimo

@@ -33,6 +33,10 @@ using enum Look;
 using P = Pictogram;
 
 const std::array k_designs{
+    // The vocabulary drill's small round buttons: go on, run the tab again, hear the word.
+    ButtonDesign{bp::drill_ok, {33, 33}, round, nullptr, P::next},
+    ButtonDesign{bp::drill_repeat, {33, 33}, round, nullptr, P::repeat},
+    ButtonDesign{bp::drill_play, {33, 33}, round, nullptr, P::loudspeaker},
     ButtonDesign{bp::play, {56, 56}, round, nullptr, P::play},
     ButtonDesign{bp::dictionary, {80, 50}, secondary, &ArtWording::button_dictionary, P::book},
     ButtonDesign{bp::again, {80, 50}, secondary, &ArtWording::button_again, P::repeat},

@@ -441,6 +441,16 @@ void paint(QPainter& p, Pictogram pictogram, const PictogramInk& ink) {
         p.drawRoundedRect(QRectF(1.2, 9.8, 6, 4), 0.8, 0.8);
         line(p, {3.2, 10.8}, {3.2, 12.8}, ink.main, 0.9);
         return;
+    case Pictogram::loudspeaker:
+        // Large enough to fill a small button or icon on its own.
+        solid(p, ink.main);
+        p.drawPolygon(
+            QPolygonF{{1.5, 5.6}, {4.6, 5.6}, {8.6, 2}, {8.6, 14}, {4.6, 10.4}, {1.5, 10.4}});
+        p.setBrush(Qt::NoBrush);
+        p.setPen(stroke(ink.main, 1.5));
+        p.drawArc(QRectF(6.4, 5, 6, 6), -50 * 16, 100 * 16);
+        p.drawArc(QRectF(3.8, 2.4, 11.2, 11.2), -50 * 16, 100 * 16);
+        return;
     }
 }
 

@@ -51,6 +51,7 @@ enum class Pictogram {
     dialogue_speaking,
     dialogue_question,
     dialogue_gap,
+    loudspeaker,
 };
 
 // The colours of a pictogram: lines and solid parts, the second colour of the drawings

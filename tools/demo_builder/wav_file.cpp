@@ -19,6 +19,18 @@ quint16 u16_at(const QByteArray& bytes, int offset) {
     return qFromLittleEndian<quint16>(bytes.constData() + offset);
 }
 
+void put_u32(QByteArray& bytes, quint32 value) {
+    char raw[4];
+    qToLittleEndian(value, raw);
+    bytes.append(raw, 4);
+}
+
+void put_u16(QByteArray& bytes, quint16 value) {
+    char raw[2];
+    qToLittleEndian(value, raw);
+    bytes.append(raw, 2);
+}
+
 bool tag_at(const QByteArray& bytes, int offset, const char* tag) {
     return bytes.mid(offset, 4) == QByteArray(tag, 4);
 }
@@ -54,6 +66,27 @@ QString canonical_wav_problem(const QByteArray& bytes) {
 qint64 wav_duration_ms(const QByteArray& bytes) {
     if (bytes.size() < k_wav_header_size) return 0;
     return static_cast<qint64>(u32_at(bytes, 40)) * 1000 / k_bytes_per_second;
+}
+
+QByteArray canonical_wav(const std::vector<qint16>& samples) {
+    const auto data = static_cast<quint32>(samples.size() * sizeof(qint16));
+    QByteArray bytes;
+    bytes.reserve(static_cast<qsizetype>(k_wav_header_size + data));
+    bytes.append("RIFF");
+    put_u32(bytes, data + k_wav_header_size - 8);
+    bytes.append("WAVEfmt ");
+    put_u32(bytes, 16);
+    put_u16(bytes, k_pcm);
+    put_u16(bytes, k_channels);
+    put_u32(bytes, k_wav_sample_rate);
+    put_u32(bytes, k_bytes_per_second);
+    put_u16(bytes, k_channels * k_bits / 8);
+    put_u16(bytes, k_bits);
+    bytes.append("data");
+    put_u32(bytes, data);
+    for (const qint16 sample : samples)
+        put_u16(bytes, static_cast<quint16>(sample));
+    return bytes;
 }
 
 } // namespace vimo

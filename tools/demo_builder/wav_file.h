@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <vector>
 
 namespace vimo {
 
@@ -16,5 +17,8 @@ QString canonical_wav_problem(const QByteArray& bytes);
 
 // The length of the sound of a canonical file in milliseconds (rounded down).
 qint64 wav_duration_ms(const QByteArray& bytes);
+
+// A canonical file holding samples (16-bit mono at k_wav_sample_rate).
+QByteArray canonical_wav(const std::vector<qint16>& samples);
 
 } // namespace vimo

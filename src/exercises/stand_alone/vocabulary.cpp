@@ -1,12 +1,9 @@
 #include "exercises/stand_alone/vocabulary.h"
 
 #include "core/encoding.h"
-#include "core/exercise_kinds.h"
 #include "core/paths.h"
 #include "core/text_file.h"
 #include "core/uni.h"
-#include "repetitions/repetition_store.h"
-#include "results/results_store.h"
 
 #include <QString>
 #include <algorithm>
@@ -670,17 +667,14 @@ void VocabularyDrill::play(const std::string& path, bool wait) const {
     if (!path.empty() && m_hooks.play) m_hooks.play(path, wait);
 }
 
-void record_drill_result(const DrillReport& report, std::string_view item_name,
-                         ResultsStore& results, RepetitionStore& repetitions,
-                         const RepetitionSettings& settings, const Clock& clock) {
-    const int code = drill_kind_code(report.tab);
-    results.results_record(report.score, item_name, static_cast<std::uint8_t>(code), 0, true,
-                           clock);
-    const ExerciseKind* kind = exercise_kind(static_cast<char>(code));
-    if (!kind) return;
-    if (const std::optional<int> position = repetition_position(*kind, report.tab))
-        repetitions.powt_record_result(report.score, item_name, code, true, 0, *position, settings,
-                                       clock);
+ItemResult drill_item_result(const DrillReport& report, std::string_view item_name) {
+    return {.item = std::string(item_name),
+            .kind = drill_kind_code(report.tab),
+            .key = 0,
+            .score = report.score,
+            .completed = true,
+            .task_id = 0,
+            .tab = report.tab};
 }
 
 } // namespace vimo

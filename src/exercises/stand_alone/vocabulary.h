@@ -7,6 +7,7 @@
 
 #include "core/config.h"
 #include "core/random.h"
+#include "exercises/stand_alone/item_result.h"
 
 #include <array>
 #include <functional>
@@ -16,11 +17,6 @@
 #include <vector>
 
 namespace vimo {
-
-class Clock;
-class ResultsStore;
-class RepetitionStore;
-struct RepetitionSettings;
 
 // One record of a word list. Texts are UTF-8, decoded from the file's 8-bit bytes:
 // the word and the alternatives in the course's character set (Windows-1252 for the
@@ -258,11 +254,8 @@ private:
     DrillTask m_task;
 };
 
-// Stores a tab's report: the results record of item_name with kind code 59 + tab, key
-// 0, completed; for tabs 2 to 5 also the repetition of task id 0 at task position
-// tab. The caller then saves both files.
-void record_drill_result(const DrillReport& report, std::string_view item_name,
-                         ResultsStore& results, RepetitionStore& repetitions,
-                         const RepetitionSettings& settings, const Clock& clock);
+// The result a tab's report stores for item_name: kind code 59 + tab, key 0,
+// completed, the repetition at task position tab (tabs 2 to 5).
+ItemResult drill_item_result(const DrillReport& report, std::string_view item_name);
 
 } // namespace vimo

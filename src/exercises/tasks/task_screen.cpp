@@ -4,6 +4,7 @@
 #include "controls/UniLabel.h"
 #include "controls/button_pictures.h"
 #include "controls/label_drag.h"
+#include "controls/label_look_up.h"
 #include "controls/panel1.h"
 #include "controls/picture_controls.h"
 #include "core/exercise_kinds.h"
@@ -44,28 +45,6 @@ QImage plain_picture(const QColor& colour, bool filled) {
     if (filled) painter.fillRect(QRect(5, 5, 8, 8), colour);
     return image;
 }
-
-// Hands the word under a right click on a watched label to the screen's look-up.
-class LabelLookUp final : public QObject {
-public:
-    LabelLookUp(QObject* parent, std::function<void(const UniString&)> look_up)
-        : QObject(parent), m_look_up(std::move(look_up)) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::MouseButtonPress) return false;
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        auto* label = qobject_cast<TUniLabel*>(watched);
-        if (!label || mouse->button() != Qt::RightButton) return false;
-        const QPoint at = mouse->position().toPoint();
-        const UniString word = label->word_at(at.x(), at.y());
-        if (!word.empty()) m_look_up(word);
-        return true;
-    }
-
-private:
-    std::function<void(const UniString&)> m_look_up;
-};
 
 QImage plain_exclamation(const QColor& colour) {
     QImage image(14, 18, QImage::Format_ARGB32);
@@ -240,7 +219,7 @@ void TaskScreen::look_up_on_right_click(TUniLabel& label) {
     if (!m_label_look_up)
         m_label_look_up =
             new LabelLookUp(this, [this](const UniString& word) { look_up_word(word); });
-    label.installEventFilter(m_label_look_up);
+    m_label_look_up->watch(label);
 }
 
 std::optional<std::string> TaskScreen::content_problem(const TaskEntry&) const {

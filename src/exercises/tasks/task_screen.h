@@ -29,6 +29,7 @@
 namespace vimo {
 
 class LabelDrag;
+class LabelLookUp;
 class TMImage;
 class TPanel1;
 class TTransparentButton;
@@ -218,7 +219,7 @@ private:
     TPanel1* m_score_panel = nullptr;
     bool m_shows_score = true;
     bool m_plain_background = false;
-    QObject* m_label_look_up = nullptr;
+    LabelLookUp* m_label_look_up = nullptr;
 };
 
 } // namespace vimo
