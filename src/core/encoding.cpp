@@ -1,5 +1,6 @@
 #include "core/encoding.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <iconv.h>
 #include <stdexcept>
@@ -88,6 +89,13 @@ std::string convert(const Converter& converter, std::string_view text, std::stri
     return out;
 }
 
+// ASCII reads the same in every code page and in UTF-8: most course texts need no
+// converter at all.
+bool is_ascii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 // Opening a converter costs more than most conversions, and loaders convert thousands
 // of short texts: each thread keeps one per direction, reset before every use.
 const Converter& reset(const Converter& converter) {
@@ -98,19 +106,19 @@ const Converter& reset(const Converter& converter) {
 } // namespace
 
 std::string cp1250_to_utf8(std::string_view text) {
-    if (text.empty()) return {};
+    if (is_ascii(text)) return std::string(text);
     thread_local const Converter converter("UTF-8", "WINDOWS-1250");
     return convert(reset(converter), text, "\xEF\xBF\xBD", one_byte);
 }
 
 std::string cp1252_to_utf8(std::string_view text) {
-    if (text.empty()) return {};
+    if (is_ascii(text)) return std::string(text);
     thread_local const Converter converter("UTF-8", "WINDOWS-1252");
     return convert(reset(converter), text, "\xEF\xBF\xBD", one_byte);
 }
 
 std::string utf8_to_cp1250(std::string_view text) {
-    if (text.empty()) return {};
+    if (is_ascii(text)) return std::string(text);
     thread_local const Converter converter("WINDOWS-1250", "UTF-8");
     return convert(reset(converter), text, "?", utf8_sequence_length);
 }

@@ -174,5 +174,42 @@ TEST_F(FirstSession, ASortingDragReachesTheChooserAndTheResults) {
     EXPECT_TRUE(sorting->contains("\"completed\":1")) << sorting->toStdString();
 }
 
+// A word list's reading tab from its chooser row: one answer, leaving, and the result
+// under the tab's kind in the learner's files.
+TEST_F(FirstSession, AVocabularyAnswerReachesTheResultsAndTheRepetitions) {
+    write_learner_list("1=Ewa\r\n");
+    start_at_the_main_menu();
+    open_lessons_at_the_first_text();
+    click_at(884 + 65, 300 + 16); // unfold everything: the first group's word list too
+    // The first group's word list rows follow its text and two sentence sections.
+    constexpr int kReadingRow = 21;
+    const QString drill = open_first_task(kReadingRow);
+    ASSERT_FALSE(drill.isEmpty()) << "the reading row opened no drill";
+    ASSERT_TRUE(wait_for_keys(program, drill));
+    key("1");
+    key("Escape");
+    ASSERT_TRUE(wait_until_gone(program, drill));
+    ASSERT_TRUE(wait_for_keys(program, lessons));
+    key("Escape");
+    ASSERT_TRUE(wait_until_gone(program, lessons));
+    exit_program();
+
+    const QString results =
+        run(VIMO_COURSE_TOOL, {"results", QString::fromStdString(course.path("1/v1r2_55"))});
+    const QStringList records = results.split('\n');
+    const auto reading = std::find_if(records.begin(), records.end(), [](const QString& record) {
+        return record.contains("\"name\":\"slo_1\"") && record.contains("\"kind\":62");
+    });
+    ASSERT_NE(reading, records.end()) << results.toStdString();
+    EXPECT_TRUE(reading->contains("\"count\":1")) << reading->toStdString();
+    EXPECT_TRUE(reading->contains("\"completed\":1")) << reading->toStdString();
+    // One word of 24 at most: a score below the repetition threshold.
+    const QString repetitions = run(
+        VIMO_COURSE_TOOL, {"repetitions", QString::fromStdString(course.path("1/powt_v1r2_55"))});
+    EXPECT_TRUE(repetitions.contains("\"name\":\"slo_1\"") && repetitions.contains("\"kind\":62") &&
+                repetitions.contains("\"task_pos\":3"))
+        << repetitions.toStdString();
+}
+
 } // namespace
 } // namespace vimo

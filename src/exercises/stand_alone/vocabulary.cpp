@@ -8,6 +8,7 @@
 #include <QString>
 #include <algorithm>
 #include <cctype>
+#include <unordered_map>
 
 namespace vimo {
 
@@ -37,19 +38,23 @@ std::string columns_name(int from, int to) {
                       : "columns " + std::to_string(from) + " to " + std::to_string(to);
 }
 
-// A number the record cannot do without: blank is no number either.
-int required_number(std::string_view t, int from, int to, const std::string& what) {
-    const std::string field = trimmed(columns(t, from, to));
-    const std::string expected = "the " + what + " in " + columns_name(from, to);
-    if (field.empty()) throw ConversionError(field, expected);
+// A number the record cannot do without: blank is no number either. The message is
+// made only for a line at fault: the loader reads thousands of good ones.
+int required_number(std::string_view t, int from, int to, const char* what) {
+    const std::string_view field = trim_8bit(columns(t, from, to));
+    const auto fault = [&] {
+        return ConversionError(std::string(field),
+                               std::string("the ") + what + " in " + columns_name(from, to));
+    };
+    if (field.empty()) throw fault();
     try {
         return int_or_zero(field);
     } catch (const ConversionError&) {
-        throw ConversionError(field, expected);
+        throw fault();
     }
 }
 
-int number_or_zero(std::string_view text, const std::string& what) {
+int number_or_zero(std::string_view text, const char* what) {
     try {
         return int_or_zero(text);
     } catch (const ConversionError& error) {
@@ -97,11 +102,15 @@ bool contains(const std::array<std::string, 4>& choices, const std::string& text
     return std::find(choices.begin(), choices.end(), text) != choices.end();
 }
 
-// The different texts of pool that are not empty and not right, in pool order.
+// The first different texts of pool that are not empty and not right, in pool order:
+// four at most, enough to tell whether three wrong choices can be found and to fill a
+// slot whose draws all missed.
 std::vector<std::string> distinct_others(const std::vector<std::string>& pool,
                                          const std::string& right) {
+    constexpr std::size_t kEnough = 4;
     std::vector<std::string> others;
     for (const std::string& text : pool) {
+        if (others.size() == kEnough) break;
         if (text.empty() || text == right) continue;
         if (std::find(others.begin(), others.end(), text) == others.end()) others.push_back(text);
     }
@@ -266,9 +275,13 @@ std::optional<WordFile> load_word_file(const std::string& path, int course_varia
 }
 
 void build_drill_list(WordFile& words) {
+    // The first record of every number, found in one pass over the list.
+    std::unordered_map<int, int> first;
+    for (int n = words.size(); n >= 1; --n)
+        first[words.record(n).word_id] = n;
     words.drill.clear();
     for (const int id : words.drill_ids)
-        words.drill.push_back(words.find_word_id(id));
+        words.drill.push_back(first[id]);
 }
 
 std::string word_sound_path(const WordRecord& record, const Config& config) {
