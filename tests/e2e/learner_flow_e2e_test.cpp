@@ -124,6 +124,23 @@ TEST_F(FirstSession, AMultipleChoiceResultReachesTheResultsAndTheRepetitions) {
 // The demo's first text sorts eight phrases into two columns (its third task, chooser
 // row 4). Here it sorts two phrases that both belong to the first column, so whichever
 // word lies first in the shuffled pool, dragging it into that column scores 50.
+// The record of item name and kind in learner 1's results file, or its repetition file
+// (file "powt_" + ...), as vimo-course prints it; empty (and a failure) when none.
+QString learner_record_of(const TempCourse& course, const QString& file, const QString& name,
+                          int kind) {
+    const bool repetitions = file.startsWith("powt_");
+    const QString records =
+        run(VIMO_COURSE_TOOL, {repetitions ? "repetitions" : "results",
+                               QString::fromStdString(course.path("1/")) + file});
+    for (const QString& record : records.split('\n'))
+        if (record.contains("\"name\":\"" + name + "\"") &&
+            record.contains("\"kind\":" + QString::number(kind)))
+            return record;
+    ADD_FAILURE() << "no record of " << name.toStdString() << " kind " << kind << " in "
+                  << records.toStdString();
+    return {};
+}
+
 TEST_F(FirstSession, ASortingDragReachesTheChooserAndTheResults) {
     const QString tasks_path = QString::fromStdString(course.path("St_au.txt"));
     QFile tasks_file(tasks_path);
@@ -162,16 +179,11 @@ TEST_F(FirstSession, ASortingDragReachesTheChooserAndTheResults) {
     ASSERT_TRUE(wait_until_gone(program, lessons));
     exit_program();
 
-    const QString results =
-        run(VIMO_COURSE_TOOL, {"results", QString::fromStdString(course.path("1/v1r2_55"))});
-    const QStringList records = results.split('\n');
-    const auto sorting = std::find_if(records.begin(), records.end(), [](const QString& record) {
-        return record.contains("\"name\":\"tek_1\"") && record.contains("\"kind\":42");
-    });
-    ASSERT_NE(sorting, records.end()) << results.toStdString();
-    EXPECT_TRUE(sorting->contains("\"score\":50")) << sorting->toStdString();
-    EXPECT_TRUE(sorting->contains("\"count\":1")) << sorting->toStdString();
-    EXPECT_TRUE(sorting->contains("\"completed\":1")) << sorting->toStdString();
+    const QString sorting = learner_record_of(course, "v1r2_55", "tek_1", 42);
+    ASSERT_FALSE(sorting.isEmpty());
+    EXPECT_TRUE(sorting.contains("\"score\":50")) << sorting.toStdString();
+    EXPECT_TRUE(sorting.contains("\"count\":1")) << sorting.toStdString();
+    EXPECT_TRUE(sorting.contains("\"completed\":1")) << sorting.toStdString();
 }
 
 // A word list's reading tab from its chooser row: one answer, leaving, and the result
@@ -194,21 +206,12 @@ TEST_F(FirstSession, AVocabularyAnswerReachesTheResultsAndTheRepetitions) {
     ASSERT_TRUE(wait_until_gone(program, lessons));
     exit_program();
 
-    const QString results =
-        run(VIMO_COURSE_TOOL, {"results", QString::fromStdString(course.path("1/v1r2_55"))});
-    const QStringList records = results.split('\n');
-    const auto reading = std::find_if(records.begin(), records.end(), [](const QString& record) {
-        return record.contains("\"name\":\"slo_1\"") && record.contains("\"kind\":62");
-    });
-    ASSERT_NE(reading, records.end()) << results.toStdString();
-    EXPECT_TRUE(reading->contains("\"count\":1")) << reading->toStdString();
-    EXPECT_TRUE(reading->contains("\"completed\":1")) << reading->toStdString();
+    const QString reading = learner_record_of(course, "v1r2_55", "slo_1", 62);
+    EXPECT_TRUE(reading.contains("\"count\":1")) << reading.toStdString();
+    EXPECT_TRUE(reading.contains("\"completed\":1")) << reading.toStdString();
     // One word of 24 at most: a score below the repetition threshold.
-    const QString repetitions = run(
-        VIMO_COURSE_TOOL, {"repetitions", QString::fromStdString(course.path("1/powt_v1r2_55"))});
-    EXPECT_TRUE(repetitions.contains("\"name\":\"slo_1\"") && repetitions.contains("\"kind\":62") &&
-                repetitions.contains("\"task_pos\":3"))
-        << repetitions.toStdString();
+    const QString repetition = learner_record_of(course, "powt_v1r2_55", "slo_1", 62);
+    EXPECT_TRUE(repetition.contains("\"task_pos\":3")) << repetition.toStdString();
 }
 
 } // namespace
