@@ -22,7 +22,7 @@ void write_small_course(const test::TempCourse& course) {
 TEST(CourseTool, HelpAndUsage) {
     EXPECT_EQ(run({"--help"}).status, 0);
     EXPECT_NE(run({"--help"}).out.find("check COURSE_ROOT"), std::string::npos);
-    for (const char* command : {"check", "items", "results", "repetitions"}) {
+    for (const char* command : {"check", "items", "results", "repetitions", "words"}) {
         const ToolRun help = run({command, "--help"});
         EXPECT_EQ(help.status, 0) << command;
         EXPECT_NE(help.out.find(std::string("vimo-course ") + command), std::string::npos);
