@@ -12,7 +12,7 @@ packages=(
   libsqlite3-dev libxcb1-dev libpulse-dev
   googletest libgtest-dev libbenchmark-dev
   libsodium-dev libqt6sql6-sqlite libqt6sql6-psql postgresql
-  ffmpeg espeak-ng sox imagemagick poppler-utils
+  ffmpeg espeak-ng sox imagemagick poppler-utils python3
   xvfb xauth x11-utils xdotool pulseaudio pulseaudio-utils fonts-dejavu-core
 )
 

@@ -153,8 +153,11 @@ void Connection::peer_closed() {
         if (m_learner) store_upload();
         return;
     }
-    if (!m_request) finish("closed: no request line");
-    // Otherwise the request goes on; its reply has no one to read it.
+    if (!m_request) return finish("closed: no request line");
+    // A change the client asked for is still made; a reply no one reads is not made.
+    const bool changes =
+        m_request->command == net::Command::Rcw || m_request->command == net::Command::Chp;
+    if (!changes) finish("closed by the client before the reply");
 }
 
 void Connection::authenticated(Authentication a) {

@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QTcpSocket>
+#include <QTimer>
 #include <chrono>
 #include <cstdio>
 
@@ -32,7 +33,11 @@ std::string printable(std::string_view text) {
 Server::Server(Database& database, ServeOptions options, QObject* parent)
     : QObject(parent), m_database(database), m_options(options) {
     m_pool.setMaxThreadCount(std::max(1, QThread::idealThreadCount()));
-    m_decoy_hash = hash_password("decoy password of no learner");
+    const std::string decoy = hash_password("a password of no learner");
+    const auto start = std::chrono::steady_clock::now();
+    verify_password(decoy, "another password");
+    m_unknown_login_delay = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - start);
     m_listener.setMaxPendingConnections(m_options.max_connections);
     m_listener.setListenBacklogSize(1024);
     connect(&m_listener, &QTcpServer::newConnection, this, &Server::accept_pending);
@@ -127,12 +132,18 @@ void Server::authenticate(Connection* connection, const std::string& login,
         done({Authentication::Accepted, learner});
         return;
     }
-    const std::string hash = learner ? learner->password_hash : m_decoy_hash;
-    const QByteArray key = m_cache.entry_key(login, password, hash);
     const quint64 id = connection->id();
     auto waiter = [this, id, done = std::move(done)](Authentication a) {
         if (m_connections.contains(id)) done(std::move(a));
     };
+    if (!learner) {
+        QTimer::singleShot(m_unknown_login_delay, this, [waiter] {
+            waiter({Authentication::Refused, std::nullopt});
+        });
+        return;
+    }
+    const std::string hash = learner->password_hash;
+    const QByteArray key = m_cache.entry_key(login, password, hash);
     const auto waiting = m_verifying.find(key);
     if (waiting != m_verifying.end()) {
         waiting->push_back(std::move(waiter));
@@ -155,7 +166,6 @@ void Server::authenticate(Connection* connection, const std::string& login,
 
 Authentication Server::finish_authentication(const std::string& login, const std::string& password,
                                              const std::optional<Learner>& learner, bool verified) {
-    if (!learner) return {Authentication::Refused, std::nullopt};
     if (verified) {
         m_cache.remember(login, password, learner->password_hash, VerifiedCache::Clock::now());
         m_database.clear_failures(learner->id);

@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QTcpServer>
 #include <QThreadPool>
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <string>
@@ -91,7 +92,9 @@ private:
     QTcpServer m_listener;
     QThreadPool m_pool;
     VerifiedCache m_cache;
-    std::string m_decoy_hash; // verified for unknown logins, which then take as long
+    // An unknown login is answered after as long as a verification takes, so that the
+    // time of a reply does not tell which logins exist; waiting costs no core.
+    std::chrono::milliseconds m_unknown_login_delay{0};
     // Verifications under way, by cache key, with everyone waiting for each: a burst
     // of requests with one password costs one verification.
     QHash<QByteArray, std::vector<std::function<void(Authentication)>>> m_verifying;

@@ -1,6 +1,7 @@
 #include "server/protocol_cases.h"
 
-#include <sys/socket.h>
+#include <chrono>
+#include <thread>
 
 namespace vimo::server_test {
 
@@ -20,21 +21,29 @@ void ServerProtocol::restart(const std::vector<std::string>& extra) {
     ASSERT_NE(m_server->port(), 0);
 }
 
-void ServerProtocol::upload_results(const net::Credentials& c, const std::string& file) {
-    const int fd = open_connection(port());
-    ASSERT_GE(fd, 0);
-    const std::string bytes = net::credentials_request(net::Command::Pcw, c) + file;
-    std::size_t sent = 0;
-    while (sent < bytes.size()) {
-        const ssize_t n = ::send(fd, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
-        if (n <= 0) break;
-        sent += static_cast<std::size_t>(n);
+std::size_t ServerProtocol::log_count(const std::string& part) {
+    const std::string text = server_log();
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+bool ServerProtocol::wait_for_log(const std::string& part, std::size_t before) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (log_count(part) <= before) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
-    // The program closes after the last byte; the server stores the upload and closes
-    // its side, which tells the test the upload is done with.
-    ::shutdown(fd, SHUT_WR);
-    EXPECT_TRUE(closed_by_server(fd));
-    close_connection(fd);
+    return true;
+}
+
+void ServerProtocol::upload_results(const net::Credentials& c, const std::string& file) {
+    const std::size_t uploads_before = log_count(" PCW: ");
+    EXPECT_EQ(round_trip(port(), net::credentials_request(net::Command::Pcw, c) + file, true), "");
+    // The program closes after the last byte and reads nothing, so the upload is done
+    // with when the server logs its outcome.
+    EXPECT_TRUE(wait_for_log(" PCW: ", uploads_before)) << "the upload was never done with";
 }
 
 void at_time(cw_Info& r, std::chrono::year_month_day day, int hours, int minutes, int seconds) {

@@ -25,12 +25,16 @@ protected:
     void restart(const std::vector<std::string>& extra = {});
 
     std::string request(net::Command command, const net::Credentials& c) {
-        return exchange(port(), net::credentials_request(command, c));
+        return round_trip(port(), net::credentials_request(command, c));
     }
     std::string results_request(const net::Credentials& c, const cw_Info& r) {
-        return exchange(port(), net::results_request(c, r));
+        return round_trip(port(), net::results_request(c, r));
     }
     void upload_results(const net::Credentials& c, const std::string& file);
+    // How many lines of the server's log hold `part`.
+    std::size_t log_count(const std::string& part);
+    // Waits until that count passes `before`; false when the ceiling passed first.
+    bool wait_for_log(const std::string& part, std::size_t before);
 
     std::vector<std::string> m_server_options;
 

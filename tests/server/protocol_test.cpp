@@ -104,13 +104,13 @@ TEST_P(ServerProtocol, AResultWithABadDateOrTimeIsRefused) {
         std::string line = good;
         const std::size_t at = line.find(from);
         ASSERT_NE(at, std::string::npos) << from;
-        EXPECT_EQ(exchange(port(), line.replace(at, from.size(), to)), "FALSE\r\n") << to;
+        EXPECT_EQ(round_trip(port(), line.replace(at, from.size(), to)), "FALSE\r\n") << to;
     }
     // Zero padding is optional.
     std::string unpadded = good;
     unpadded.replace(unpadded.find("#2026-01-10#"), 12, "#2026-1-10#");
     unpadded.replace(unpadded.find("#08-30-00#"), 10, "#8-30-0#");
-    EXPECT_EQ(exchange(port(), unpadded), "TRUE\r\n");
+    EXPECT_EQ(round_trip(port(), unpadded), "TRUE\r\n");
     EXPECT_EQ(request(net::Command::Gcw, ola), encode_cw_info(r));
     EXPECT_EQ(results_request({"ola", "wrong", "v1r2_55"}, r), "FALSE\r\n");
     EXPECT_EQ(results_request({"ola", "pw", "v4r2_55"}, r), "FALSE\r\n");
@@ -149,7 +149,7 @@ TEST_P(ServerProtocol, UserDataRequestGetsNoBytes) {
 TEST_P(ServerProtocol, PasswordChangeChecksTheOldAndTrims) {
     add_learner(db(), "ola", "old pw");
     const auto change = [&](const char* login, const char* old_password, const char* new_password) {
-        return exchange(port(), net::password_change_request(login, old_password, new_password));
+        return round_trip(port(), net::password_change_request(login, old_password, new_password));
     };
     EXPECT_EQ(change("ola", "wrong", "new"), "FALSE\r\n");
     EXPECT_EQ(change("ola", "old pw", "a#b"), "FALSE\r\n");
@@ -169,7 +169,7 @@ TEST_P(ServerProtocol, PasswordWithHashSplitsNothingThatMatters) {
     const cw_Info r = record("tek_1", 40, 1);
     EXPECT_EQ(results_request(ola, r), "TRUE\r\n");
     EXPECT_EQ(request(net::Command::Gcw, ola), encode_cw_info(r));
-    EXPECT_EQ(exchange(port(), net::password_change_request("ola", "a#b#", "plain")), "TRUE\r\n");
+    EXPECT_EQ(round_trip(port(), net::password_change_request("ola", "a#b#", "plain")), "TRUE\r\n");
     EXPECT_EQ(request(net::Command::Log, {"ola", "plain", "v1r2_55"}), "1#1#0#0#1#1#\r\n");
 }
 

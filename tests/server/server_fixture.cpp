@@ -188,7 +188,7 @@ std::optional<std::string> read_to_close(int fd, int ceiling_ms) {
 
 } // namespace
 
-std::string exchange(quint16 port, const std::string& bytes, bool close_after_send) {
+std::string round_trip(quint16 port, const std::string& bytes, bool close_after_send) {
     const int fd = open_connection(port);
     if (fd < 0) return "<no connection>";
     const bool sent = send_all(fd, bytes);

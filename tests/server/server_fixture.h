@@ -71,7 +71,7 @@ private:
 
 // One request on a connection of its own: sends `bytes`, then reads until the server
 // closes. `close_after_send` ends the connection after sending, as a PCW: upload does.
-std::string exchange(quint16 port, const std::string& bytes, bool close_after_send = false);
+std::string round_trip(quint16 port, const std::string& bytes, bool close_after_send = false);
 // A connected socket that sends nothing yet; -1 when it cannot connect.
 int open_connection(quint16 port);
 // Whether the server closed this socket within the ceiling (reads and drops what comes).
