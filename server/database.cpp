@@ -115,6 +115,7 @@ Database::Database(const QString& argument)
         }
         in_transaction([&] { create_schema(); });
     } catch (...) {
+        m_prepared.clear();
         db.close();
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(m_connection);
@@ -123,6 +124,7 @@ Database::Database(const QString& argument)
 }
 
 Database::~Database() {
+    m_prepared.clear();
     {
         QSqlDatabase db = QSqlDatabase::database(m_connection, false);
         db.close();
@@ -131,6 +133,10 @@ Database::~Database() {
 }
 
 QSqlQuery Database::run(const QString& sql, std::initializer_list<QVariant> values) {
+    // A statement left half-read keeps SQLite's read snapshot and stops a commit; the
+    // query an earlier run() gave is done with once the next one starts.
+    for (QSqlQuery& earlier : m_prepared)
+        earlier.finish();
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     // PostgreSQL prepares no schema statements; a statement without values needs no
     // preparing anyway.
@@ -140,10 +146,19 @@ QSqlQuery Database::run(const QString& sql, std::initializer_list<QVariant> valu
                                 sql.toStdString());
         return query;
     }
-    if (!query.prepare(sql))
-        throw DatabaseError(query.lastError().text().toStdString() + " in " + sql.toStdString());
+    // Each statement is prepared once per connection: PostgreSQL would otherwise
+    // prepare, run and drop it in three round trips every time.
+    auto prepared = m_prepared.find(sql);
+    if (prepared == m_prepared.end()) {
+        if (!query.prepare(sql))
+            throw DatabaseError(query.lastError().text().toStdString() + " in " +
+                                sql.toStdString());
+        prepared = m_prepared.insert(sql, query);
+    }
+    query = *prepared;
+    int at = 0;
     for (const QVariant& value : values)
-        query.addBindValue(value);
+        query.bindValue(at++, value);
     if (!query.exec())
         throw DatabaseError(query.lastError().text().toStdString() + " in " + sql.toStdString());
     return query;
@@ -163,6 +178,8 @@ void Database::begin() {
 }
 
 void Database::commit() {
+    for (QSqlQuery& earlier : m_prepared)
+        earlier.finish();
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     if (m_target.postgres) {
         if (!db.commit()) throw DatabaseError(db.lastError().text().toStdString());
@@ -173,6 +190,8 @@ void Database::commit() {
 }
 
 void Database::rollback() {
+    for (QSqlQuery& earlier : m_prepared)
+        earlier.finish();
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     if (m_target.postgres) {
         db.rollback();

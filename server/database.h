@@ -6,6 +6,7 @@
 
 #include "results/cw_info.h"
 
+#include <QHash>
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
@@ -136,10 +137,12 @@ private:
     void rollback();
     void create_schema();
     void lock_learner(std::int64_t learner);
+    // Runs one statement; the query it gives stays readable until the next run().
     QSqlQuery run(const QString& sql, std::initializer_list<QVariant> values);
 
     DatabaseTarget m_target;
     QString m_connection;
+    QHash<QString, QSqlQuery> m_prepared; // by statement
 };
 
 } // namespace vimo::server
