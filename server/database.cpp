@@ -4,6 +4,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QUrl>
 #include <QUrlQuery>
 #include <QVariant>
@@ -132,11 +133,7 @@ Database::~Database() {
     QSqlDatabase::removeDatabase(m_connection);
 }
 
-QSqlQuery Database::run(const QString& sql, std::initializer_list<QVariant> values) {
-    // A statement left half-read keeps SQLite's read snapshot and stops a commit; the
-    // query an earlier run() gave is done with once the next one starts.
-    for (QSqlQuery& earlier : m_prepared)
-        earlier.finish();
+Rows Database::run(const QString& sql, std::initializer_list<QVariant> values) {
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     // PostgreSQL prepares no schema statements; a statement without values needs no
     // preparing anyway.
@@ -144,7 +141,7 @@ QSqlQuery Database::run(const QString& sql, std::initializer_list<QVariant> valu
         if (!query.exec(sql))
             throw DatabaseError(query.lastError().text().toStdString() + " in " +
                                 sql.toStdString());
-        return query;
+        return rows_of(query);
     }
     // Each statement is prepared once per connection: PostgreSQL would otherwise
     // prepare, run and drop it in three round trips every time.
@@ -155,13 +152,27 @@ QSqlQuery Database::run(const QString& sql, std::initializer_list<QVariant> valu
                                 sql.toStdString());
         prepared = m_prepared.insert(sql, query);
     }
-    query = *prepared;
     int at = 0;
     for (const QVariant& value : values)
-        query.bindValue(at++, value);
-    if (!query.exec())
-        throw DatabaseError(query.lastError().text().toStdString() + " in " + sql.toStdString());
-    return query;
+        prepared->bindValue(at++, value);
+    if (!prepared->exec())
+        throw DatabaseError(prepared->lastError().text().toStdString() + " in " +
+                            sql.toStdString());
+    return rows_of(*prepared);
+}
+
+Rows Database::rows_of(QSqlQuery& query) {
+    // Read whole and reset at once: a statement left open would keep SQLite's read
+    // snapshot, or the write lock of an UPDATE ... RETURNING, from every other process.
+    Rows rows;
+    while (query.next()) {
+        QVariantList row;
+        for (int i = 0; i < query.record().count(); ++i)
+            row.push_back(query.value(i));
+        rows.add(std::move(row));
+    }
+    query.finish();
+    return rows;
 }
 
 void Database::begin() {
@@ -178,8 +189,6 @@ void Database::begin() {
 }
 
 void Database::commit() {
-    for (QSqlQuery& earlier : m_prepared)
-        earlier.finish();
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     if (m_target.postgres) {
         if (!db.commit()) throw DatabaseError(db.lastError().text().toStdString());
@@ -190,8 +199,6 @@ void Database::commit() {
 }
 
 void Database::rollback() {
-    for (QSqlQuery& earlier : m_prepared)
-        earlier.finish();
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     if (m_target.postgres) {
         db.rollback();
@@ -202,7 +209,7 @@ void Database::rollback() {
 }
 
 int Database::schema_version() {
-    QSqlQuery q = run("SELECT version FROM schema_version", {});
+    Rows q = run("SELECT version FROM schema_version", {});
     return q.next() ? q.value(0).toInt() : 0;
 }
 
@@ -227,7 +234,7 @@ void Database::create_schema() {
 
 namespace {
 
-Learner learner_of(const QSqlQuery& q) {
+Learner learner_of(const Rows& q) {
     Learner l;
     l.id = q.value(0).toLongLong();
     l.login = text(q.value(1));
@@ -244,15 +251,15 @@ constexpr const char* kLearnerColumns =
 } // namespace
 
 std::optional<Learner> Database::learner(const std::string& login) {
-    QSqlQuery q = run(QString(kLearnerColumns) + "WHERE login = ?", {text(login)});
+    Rows q = run(QString(kLearnerColumns) + "WHERE login = ?", {text(login)});
     if (!q.next()) return std::nullopt;
     return learner_of(q);
 }
 
 std::vector<Learner> Database::learners(const std::optional<std::string>& klass) {
-    QSqlQuery q =
-        klass ? run(QString(kLearnerColumns) + "WHERE class = ? ORDER BY login", {text(*klass)})
-              : run(QString(kLearnerColumns) + "ORDER BY login", {});
+    Rows q = klass
+                 ? run(QString(kLearnerColumns) + "WHERE class = ? ORDER BY login", {text(*klass)})
+                 : run(QString(kLearnerColumns) + "ORDER BY login", {});
     std::vector<Learner> all;
     while (q.next())
         all.push_back(learner_of(q));
@@ -260,9 +267,9 @@ std::vector<Learner> Database::learners(const std::optional<std::string>& klass)
 }
 
 std::int64_t Database::add_learner(const Learner& l) {
-    QSqlQuery q = run("INSERT INTO learners (login, name, class, password_hash) VALUES (?, ?, ?, ?)"
-                      " RETURNING id",
-                      {text(l.login), text(l.name), text(l.klass), text(l.password_hash)});
+    Rows q = run("INSERT INTO learners (login, name, class, password_hash) VALUES (?, ?, ?, ?)"
+                 " RETURNING id",
+                 {text(l.login), text(l.name), text(l.klass), text(l.password_hash)});
     if (!q.next()) throw DatabaseError("no id for the new learner");
     return q.value(0).toLongLong();
 }
@@ -274,17 +281,16 @@ void Database::set_password(std::int64_t id, const std::string& hash) {
 }
 
 std::optional<CourseAccess> Database::access(std::int64_t learner, const std::string& course) {
-    QSqlQuery q =
-        run("SELECT typing, dictionary FROM course_access WHERE learner_id = ? AND course = ?",
-            {qlonglong(learner), text(course)});
+    Rows q = run("SELECT typing, dictionary FROM course_access WHERE learner_id = ? AND course = ?",
+                 {qlonglong(learner), text(course)});
     if (!q.next()) return std::nullopt;
     return CourseAccess{course, q.value(0).toInt() != 0, q.value(1).toInt() != 0};
 }
 
 std::vector<CourseAccess> Database::accesses(std::int64_t learner) {
-    QSqlQuery q = run("SELECT course, typing, dictionary FROM course_access WHERE learner_id = ?"
-                      " ORDER BY course",
-                      {qlonglong(learner)});
+    Rows q = run("SELECT course, typing, dictionary FROM course_access WHERE learner_id = ?"
+                 " ORDER BY course",
+                 {qlonglong(learner)});
     std::vector<CourseAccess> all;
     while (q.next())
         all.push_back({text(q.value(0)), q.value(1).toInt() != 0, q.value(2).toInt() != 0});
@@ -304,15 +310,15 @@ void Database::revoke_access(std::int64_t learner, const std::string& course) {
 }
 
 bool Database::has_results(std::int64_t learner, const std::string& course) {
-    QSqlQuery q = run("SELECT 1 FROM result_records WHERE learner_id = ? AND course = ? LIMIT 1",
-                      {qlonglong(learner), text(course)});
+    Rows q = run("SELECT 1 FROM result_records WHERE learner_id = ? AND course = ? LIMIT 1",
+                 {qlonglong(learner), text(course)});
     return q.next();
 }
 
 std::vector<std::string> Database::results(std::int64_t learner, const std::string& course) {
-    QSqlQuery q = run("SELECT record FROM result_records WHERE learner_id = ? AND course = ?"
-                      " ORDER BY position",
-                      {qlonglong(learner), text(course)});
+    Rows q = run("SELECT record FROM result_records WHERE learner_id = ? AND course = ?"
+                 " ORDER BY position",
+                 {qlonglong(learner), text(course)});
     std::vector<std::string> records;
     while (q.next())
         records.push_back(bytes(q.value(0)));
@@ -320,9 +326,8 @@ std::vector<std::string> Database::results(std::int64_t learner, const std::stri
 }
 
 std::vector<std::string> Database::result_courses(std::int64_t learner) {
-    QSqlQuery q =
-        run("SELECT DISTINCT course FROM result_records WHERE learner_id = ? ORDER BY course",
-            {qlonglong(learner)});
+    Rows q = run("SELECT DISTINCT course FROM result_records WHERE learner_id = ? ORDER BY course",
+                 {qlonglong(learner)});
     std::vector<std::string> courses;
     while (q.next())
         courses.push_back(text(q.value(0)));
@@ -362,20 +367,20 @@ ApplyOutcome Database::apply_result(std::int64_t learner, const std::string& cou
     const QByteArray raw = bytes(encode_cw_info(record));
     return in_transaction([&] {
         lock_learner(learner);
-        QSqlQuery found = run("SELECT position FROM result_records WHERE learner_id = ? AND"
-                              " course = ? AND name = ? AND kind = ? AND item_key = ?"
-                              " ORDER BY position DESC LIMIT 1",
-                              {qlonglong(learner), text(course), bytes(record.name),
-                               int(record.kind), int(record.key)});
+        Rows found = run("SELECT position FROM result_records WHERE learner_id = ? AND"
+                         " course = ? AND name = ? AND kind = ? AND item_key = ?"
+                         " ORDER BY position DESC LIMIT 1",
+                         {qlonglong(learner), text(course), bytes(record.name), int(record.kind),
+                          int(record.key)});
         if (found.next()) {
             run("UPDATE result_records SET record = ? WHERE learner_id = ? AND course = ? AND"
                 " position = ?",
                 {raw, qlonglong(learner), text(course), found.value(0).toInt()});
             return ApplyOutcome::Updated;
         }
-        QSqlQuery last = run("SELECT COALESCE(MAX(position), 0) FROM result_records"
-                             " WHERE learner_id = ? AND course = ?",
-                             {qlonglong(learner), text(course)});
+        Rows last = run("SELECT COALESCE(MAX(position), 0) FROM result_records"
+                        " WHERE learner_id = ? AND course = ?",
+                        {qlonglong(learner), text(course)});
         const int position = last.next() ? last.value(0).toInt() : 0;
         if (position >= 2000) return ApplyOutcome::Full;
         run("INSERT INTO result_records (learner_id, course, position, name, kind, item_key,"
@@ -389,7 +394,7 @@ ApplyOutcome Database::apply_result(std::int64_t learner, const std::string& cou
 int Database::count_failure(std::int64_t learner, std::int64_t now, int window, int limit,
                             int lock) {
     // One statement, so that processes sharing the database count every failure.
-    QSqlQuery q =
+    Rows q =
         run("UPDATE learners SET"
             " failures = CASE WHEN failure_window_start > ? THEN failures + 1 ELSE 1 END,"
             " failure_window_start = CASE WHEN failure_window_start > ?"
@@ -415,8 +420,7 @@ bool Database::lesson_exists(const std::string& name) {
 
 void Database::add_lesson(const Lesson& lesson) {
     in_transaction([&] {
-        QSqlQuery q =
-            run("INSERT INTO lessons (name) VALUES (?) RETURNING id", {text(lesson.name)});
+        Rows q = run("INSERT INTO lessons (name) VALUES (?) RETURNING id", {text(lesson.name)});
         if (!q.next()) throw DatabaseError("no id for the new lesson");
         const qlonglong id = q.value(0).toLongLong();
         int position = 0;
@@ -427,7 +431,7 @@ void Database::add_lesson(const Lesson& lesson) {
 }
 
 bool Database::assign_to_learner(const std::string& lesson, std::int64_t learner) {
-    QSqlQuery q = run("SELECT id FROM lessons WHERE name = ?", {text(lesson)});
+    Rows q = run("SELECT id FROM lessons WHERE name = ?", {text(lesson)});
     if (!q.next()) return false;
     run("INSERT INTO lesson_assignments (lesson_id, learner_id) SELECT ?, ? WHERE NOT EXISTS"
         " (SELECT 1 FROM lesson_assignments WHERE lesson_id = ? AND learner_id = ?)",
@@ -436,7 +440,7 @@ bool Database::assign_to_learner(const std::string& lesson, std::int64_t learner
 }
 
 bool Database::assign_to_class(const std::string& lesson, const std::string& klass) {
-    QSqlQuery q = run("SELECT id FROM lessons WHERE name = ?", {text(lesson)});
+    Rows q = run("SELECT id FROM lessons WHERE name = ?", {text(lesson)});
     if (!q.next()) return false;
     run("INSERT INTO lesson_assignments (lesson_id, class) SELECT ?, ? WHERE NOT EXISTS"
         " (SELECT 1 FROM lesson_assignments WHERE lesson_id = ? AND class = ?)",
@@ -445,12 +449,12 @@ bool Database::assign_to_class(const std::string& lesson, const std::string& kla
 }
 
 std::vector<Lesson> Database::lessons_of(const Learner& learner) {
-    QSqlQuery q = run("SELECT l.name, i.number, i.title FROM lessons l"
-                      " LEFT JOIN lesson_items i ON i.lesson_id = l.id"
-                      " WHERE l.id IN (SELECT lesson_id FROM lesson_assignments"
-                      " WHERE learner_id = ? OR (class = ? AND class <> ''))"
-                      " ORDER BY l.id, i.position",
-                      {qlonglong(learner.id), text(learner.klass)});
+    Rows q = run("SELECT l.name, i.number, i.title FROM lessons l"
+                 " LEFT JOIN lesson_items i ON i.lesson_id = l.id"
+                 " WHERE l.id IN (SELECT lesson_id FROM lesson_assignments"
+                 " WHERE learner_id = ? OR (class = ? AND class <> ''))"
+                 " ORDER BY l.id, i.position",
+                 {qlonglong(learner.id), text(learner.klass)});
     std::vector<Lesson> lessons;
     while (q.next()) {
         const std::string name = text(q.value(0));

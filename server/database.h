@@ -10,6 +10,7 @@
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
+#include <QVariantList>
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
@@ -63,6 +64,20 @@ struct DatabaseTarget {
 };
 // Throws DatabaseError for a URI it cannot read.
 DatabaseTarget database_target(const QString& argument);
+
+// The rows a statement gave, read whole, in the manner of QSqlQuery: next(), value().
+class Rows {
+public:
+    bool next() { return ++m_at < static_cast<qsizetype>(m_rows.size()); }
+    QVariant value(int column) const {
+        return m_rows[static_cast<std::size_t>(m_at)].value(column);
+    }
+    void add(QVariantList row) { m_rows.push_back(std::move(row)); }
+
+private:
+    std::vector<QVariantList> m_rows;
+    qsizetype m_at = -1;
+};
 
 class Database {
 public:
@@ -137,8 +152,9 @@ private:
     void rollback();
     void create_schema();
     void lock_learner(std::int64_t learner);
-    // Runs one statement; the query it gives stays readable until the next run().
-    QSqlQuery run(const QString& sql, std::initializer_list<QVariant> values);
+    // Runs one statement and reads its rows.
+    Rows run(const QString& sql, std::initializer_list<QVariant> values);
+    static Rows rows_of(QSqlQuery& query);
 
     DatabaseTarget m_target;
     QString m_connection;

@@ -208,6 +208,27 @@ TEST_P(ServerProtocol, LogHoldsNoPassword) {
     EXPECT_EQ(log.find("Sekret"), std::string::npos) << log;
 }
 
+TEST_P(ServerProtocol, ServersSharingADatabaseAgreeOnPasswordsAndLockOuts) {
+    add_learner(db(), "ola", "first");
+    ServerProcess other(db());
+    ASSERT_NE(other.port(), 0);
+    const auto log_in = [](quint16 at, const char* password) {
+        return round_trip(
+            at, net::credentials_request(net::Command::Log, {"ola", password, "v1r2_55"}));
+    };
+    EXPECT_EQ(log_in(port(), "first"), "1#0#0#0#1#1#\r\n");
+    // Changed through the other server: this one's remembered check is not used again.
+    EXPECT_EQ(round_trip(other.port(), net::password_change_request("ola", "first", "second")),
+              "TRUE\r\n");
+    EXPECT_EQ(log_in(port(), "first"), "0#0#0#0#1#1#\r\n");
+    EXPECT_EQ(log_in(port(), "second"), "1#0#0#0#1#1#\r\n");
+    // Wrong passwords count together, whichever server they reach.
+    for (int i = 0; i < 10; ++i)
+        ASSERT_EQ(log_in(i % 2 ? port() : other.port(), "wrong"), "0#0#0#0#1#1#\r\n");
+    EXPECT_EQ(log_in(port(), "second"), "0#0#0#0#1#1#\r\n");
+    EXPECT_EQ(log_in(other.port(), "second"), "0#0#0#0#1#1#\r\n");
+}
+
 INSTANTIATE_TEST_SUITE_P(Db, ServerProtocol, testing::Values(Backend::Sqlite, Backend::Postgres),
                          [](const auto& info) { return backend_name(info.param); });
 
