@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Fuzzes the course table loaders: builds the libFuzzer targets of fuzz/ with clang
+# Fuzzes the course table loaders and the school server's request parser: builds the libFuzzer targets of fuzz/ with clang
 # into build-fuzz/ and runs each for its share of the time budget.
 #   ./scripts/fuzz.sh [SECONDS]   (default 60, shared among the targets)
 # Crashing inputs are written to build-fuzz/artifacts/; the corpora grow in
@@ -51,6 +51,7 @@ seed dialogues_fuzz utf16 'D=Station=2=3=TTNTT=1=tlo=7=' 'A=d1=Anna: Hello!=Cze≈
 seed glossary_fuzz utf16 '3001=<b>Dear</b> Sir' '12=a=b'
 seed tasks_fuzz utf16 '' '#12#tlo#Polecenie#Instr#Anw#x#30#60#90#' 'MC#Q?=a=b=' '5=0==80=120=' \
   '-----' '#13#t#a#b' 'TF#x' '1=' ''
+seed request_fuzz 8bit 'RCW:ola#p#w#v1r2_55#tek_1#Tytu#40#1#2#2026-1-10#50#1#1#G1##0#0#8-30-0#Grupa#0##'
 seed eight_bit_tables_fuzz 8bit '/ comment' '12=2=3=Title=' '00001 I <am not> here=I <am> x.=' \
   'list_1=2=3=3001=rest' '1=2=3=Name=Text=' "isn't=is not="
 

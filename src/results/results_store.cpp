@@ -313,14 +313,19 @@ BuildNotice ResultsStore::results_build(const CourseTables& tables, const Config
     return notice;
 }
 
+int last_matching_record(const std::vector<cw_Info>& records, std::string_view name,
+                         std::uint8_t kind, std::uint8_t key) {
+    const auto target = std::find_if(records.rbegin(), records.rend(), [&](const cw_Info& r) {
+        return r.name == name && r.kind == kind && r.key == key;
+    });
+    return static_cast<int>(records.rend() - target);
+}
+
 int ResultsStore::results_record(int score, std::string_view name, std::uint8_t kind,
                                  std::uint8_t key, bool completed, const Clock& clock) {
-    const std::string lower = lower_item_name(name);
-    const auto target = std::find_if(m_records.rbegin(), m_records.rend(), [&](const cw_Info& r) {
-        return r.name == lower && r.kind == kind && r.key == key;
-    });
-    if (target == m_records.rend()) return 0;
-    cw_Info& r = *target;
+    const int number = last_matching_record(m_records, lower_item_name(name), kind, key);
+    if (number == 0) return 0;
+    cw_Info& r = m_records[static_cast<std::size_t>(number - 1)];
     const double now = now_day_count(clock);
     r.last_date = now;
     r.time_of_day = time_of_day(now);
@@ -329,7 +334,7 @@ int ResultsStore::results_record(int score, std::string_view name, std::uint8_t 
     r.completed = completed ? 1 : 0;
     if (r.count < INT32_MAX) ++r.count;
     if (m_network_mode == 1 && m_sender) m_sender(r);
-    return static_cast<int>(m_records.rend() - target);
+    return number;
 }
 
 } // namespace vimo

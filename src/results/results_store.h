@@ -65,6 +65,12 @@ struct BuildNotice {
     bool incomplete() const { return records_not_created > 0; }
 };
 
+// The number (1-based) of the last record whose item name, kind code and item key
+// equal these, compared as bytes; 0 when none does. A result always goes to the last
+// such record, here and on the school server.
+int last_matching_record(const std::vector<cw_Info>& records, std::string_view name,
+                         std::uint8_t kind, std::uint8_t key);
+
 // Sends an updated record to the school server (network mode).
 using ResultSender = std::function<void(const cw_Info& record)>;
 
