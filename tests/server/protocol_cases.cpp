@@ -1,7 +1,6 @@
 #include "server/protocol_cases.h"
 
-#include <chrono>
-#include <thread>
+#include "support/wait.h"
 
 namespace vimo::server_test {
 
@@ -30,12 +29,7 @@ std::size_t ServerProtocol::log_count(const std::string& part) {
 }
 
 bool ServerProtocol::wait_for_log(const std::string& part, std::size_t before) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (log_count(part) <= before) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return true;
+    return test::poll_until([&] { return log_count(part) > before; }, 20000, 5);
 }
 
 void ServerProtocol::upload_results(const net::Credentials& c, const std::string& file) {

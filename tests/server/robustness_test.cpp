@@ -5,9 +5,9 @@
 #include "results/cw_info.h"
 #include "server/protocol_cases.h"
 #include "server/server_fixture.h"
+#include "support/wait.h"
 
 #include <atomic>
-#include <chrono>
 #include <gtest/gtest.h>
 #include <map>
 #include <mutex>
@@ -200,13 +200,10 @@ TEST_P(ServerUnderStress, AHardKillLosesNoAnsweredResultAndHalvesNoUpload) {
             round_trip(at, net::credentials_request(net::Command::Pcw, uploads) + upload_of(mark),
                        true);
             ++uploads_sent;
-            while (!stop && log_count(" PCW: ") <= before)
-                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            test::poll_until([&] { return stop || log_count(" PCW: ") > before; }, 60000, 5);
         }
     });
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-    while ((answered < 100 || uploads_sent < 3) && std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    test::poll_until([&] { return answered >= 100 && uploads_sent >= 3; }, 60000, 5);
     server().kill_hard();
     stop = true;
     results.join();
@@ -269,11 +266,8 @@ TEST_P(ServerAtItsLimit, ClosesConnectionsPastTheLimitAndServesTheOthers) {
     EXPECT_EQ(request(net::Command::Log, kOla), "");
     for (int fd : held)
         close_connection(fd);
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
     std::string reply;
-    while ((reply = request(net::Command::Log, kOla)).empty() &&
-           std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    test::poll_until([&] { return !(reply = request(net::Command::Log, kOla)).empty(); }, 20000, 5);
     EXPECT_EQ(reply, "1#0#0#0#1#1#\r\n");
     EXPECT_NE(server_log().find("refused: too many connections"), std::string::npos);
 }
