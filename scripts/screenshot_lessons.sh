@@ -15,6 +15,10 @@
 #   df.png  df_checked.png (definitions, one term dragged into the first slot)
 #   not_available.png (the second group's curiosity text, a kind whose screen is not
 #   in the program yet: the notice over the chooser)
+#   vocabulary_hearing.png  vocabulary_hearing_judged.png (key 1)  vocabulary_dictation.png
+#   (a wrong word typed and judged)  vocabulary_answer.png (F5)  vocabulary_translating.png
+#   vocabulary_reading.png  vocabulary_word_list.png (the translation under the mouse)
+#   vocabulary_example.png (a word clicked)  vocabulary_chooser.png (the scores after it)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:?output folder}
@@ -112,5 +116,33 @@ sleep 1
 click 64 "$(row 2)"  # fold the second text
 click 120 "$(row 4)" # the curiosity text below it
 shot not_available
+xdotool key Escape   # the notice
+sleep 1
+click 949 316        # unfold everything: the first group's word list too
+drill_tab() { click 936 $((56 + 26 * ($1 - 1) + 12)); }
+click 140 "$(row 20)" # the word list's hearing row
+shot vocabulary_hearing 2
+xdotool key 1
+shot vocabulary_hearing_judged 2
+xdotool key Return
+drill_tab 4
+xdotool type --delay 50 "windoe"
+xdotool key Return
+shot vocabulary_dictation 3
+xdotool key F5
+shot vocabulary_answer
+xdotool key Return   # closes the answer
+drill_tab 5
+xdotool type --delay 50 "to get up"
+shot vocabulary_translating
+drill_tab 3
+shot vocabulary_reading
+drill_tab 1
+xdotool mousemove --sync 160 185
+shot vocabulary_word_list
+click 160 185
+shot vocabulary_example
+xdotool key Escape   # back in the chooser
+shot vocabulary_chooser 2
 kill "$program" 2>/dev/null || true
 echo "screenshots in $out"

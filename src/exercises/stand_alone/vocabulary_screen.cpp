@@ -425,15 +425,22 @@ void TForm4::load_pictures() {
     m_own_speaker->setPicture(
         drill_icon(config, "glosnik_nagranie.bmp", QColor(40, 150, 70), true));
     m_dictionary->setToolTip(uni_to_qstring(m_course.texts.text(kDictionaryHint)));
+    for (int n = 1; n <= kDrillTabs; ++n) {
+        const std::string name = "but_r\\zakl\\_" + std::to_string(n);
+        m_tab_pictures[static_cast<std::size_t>(n - 1)] = {
+            load_masked_picture(config.course_path(name + ".bmp")),
+            load_masked_picture(config.course_path(name + "a.bmp"))};
+        tab(n).setToolTip(uni_to_qstring(m_course.texts.text(kFirstTabHint + n)));
+    }
     m_record->set_caller(vocabulary_caller(config));
+    // One seed for the screen's opening; F4 draws on from it.
+    m_services.screen.random.reseed();
     new_background();
 }
 
 void TForm4::new_background() {
     const Config& config = m_course.config;
-    RandomSource& random = m_services.screen.random;
-    random.reseed();
-    const int n = random.below(kBackgrounds) + 1;
+    const int n = m_services.screen.random.below(kBackgrounds) + 1;
     std::string file = config.media_root + "tla\\slow_" + std::to_string(n) + ".jpg";
     if (!path_exists(file)) file = config.media_root + "tla\\slow_0.jpg";
     m_background_file = file;
@@ -514,15 +521,12 @@ void TForm4::enter_tab(int tab) {
 }
 
 void TForm4::show_tab_strip() {
-    const Config& config = m_course.config;
     const int current = m_drill->tab();
     for (int n = 1; n <= kDrillTabs; ++n) {
         TMImage& t = tab(n);
-        const std::string name =
-            "but_r\\zakl\\_" + std::to_string(n) + (n == current ? "a" : "") + ".bmp";
-        t.setPicture(load_masked_picture(config.course_path(name)));
+        const auto k = static_cast<std::size_t>(n - 1);
+        t.setPicture(n == current ? m_tab_pictures[k].open : m_tab_pictures[k].closed);
         if (t.size().isEmpty()) t.resize(25, 25);
-        t.setToolTip(uni_to_qstring(m_course.texts.text(kFirstTabHint + n)));
         t.show();
     }
     m_play->setVisible(current == 2 || current == 4);

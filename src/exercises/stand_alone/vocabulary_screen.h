@@ -179,6 +179,11 @@ private:
     QImage m_panel;
     AnswerPictures m_answers;
     std::array<TMImage*, kDrillTabs> m_tabs{};
+    struct TabPictures {
+        QImage closed;
+        QImage open; // the tab on view
+    };
+    std::array<TabPictures, kDrillTabs> m_tab_pictures{}; // loaded when a list opens
     TTransparentButton* m_exit = nullptr;
     TPanel1* m_score = nullptr;
     TUniLabel* m_instruction = nullptr;
